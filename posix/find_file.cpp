@@ -1,0 +1,114 @@
+// Directory enumeration on Linux. The directory part of a specification is
+// taken literally ('\' and '/' both separate); the name part is matched
+// against each entry as the directory yields it, one at a time.
+#include <dirent.h>
+#include <sys/stat.h>
+
+#include <climits>
+#include <cstdio>
+#include <cstring>
+
+#include "posix/name_match.h"
+#include "posix/native_path.h"
+#include "posix/win_api.h"
+
+namespace {
+
+struct FindState {
+  DIR* directory = nullptr;  // null for a name that was found directly
+  char directoryPath[PATH_MAX] = {};
+  char pattern[PATH_MAX] = {};
+};
+
+bool IsSeparator(char c) { return c == '/' || c == '\\'; }
+
+// Linux has no drive letters: "C:..." names nothing.
+bool HasDrive(const char* spec) {
+  char c = spec[0];
+  return ((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z')) && spec[1] == ':';
+}
+
+// Fills `found` for the entry `name` in `directoryPath`. Symbolic links are
+// followed; an entry that cannot be examined counts as a file.
+bool Describe(const char* directoryPath, const char* name, bool knownDirectory,
+              bool knownFile, WIN32_FIND_DATAA* found) {
+  size_t nameLength = std::strlen(name);
+  if (nameLength >= sizeof(found->cFileName)) return false;
+  bool isDirectory = knownDirectory;
+  if (!knownDirectory && !knownFile) {
+    char path[PATH_MAX + NAME_MAX + 2];
+    int written = std::snprintf(path, sizeof(path), "%s%s", directoryPath, name);
+    struct stat info;
+    if (written > 0 && static_cast<size_t>(written) < sizeof(path) && stat(path, &info) == 0) {
+      isDirectory = S_ISDIR(info.st_mode);
+    }
+  }
+  found->dwFileAttributes = isDirectory ? FILE_ATTRIBUTE_DIRECTORY : FILE_ATTRIBUTE_ARCHIVE;
+  found->nFileSizeHigh = 0;
+  found->nFileSizeLow = 0;
+  std::memcpy(found->cFileName, name, nameLength + 1);
+  return true;
+}
+
+bool NextMatch(FindState* state, WIN32_FIND_DATAA* found) {
+  while (struct dirent* entry = readdir(state->directory)) {
+    if (!MatchesName(state->pattern, entry->d_name)) continue;
+    bool knownDirectory = entry->d_type == DT_DIR;
+    bool knownFile = entry->d_type == DT_REG;
+    if (Describe(state->directoryPath, entry->d_name, knownDirectory, knownFile, found)) {
+      return true;
+    }
+  }
+  return false;
+}
+
+}  // namespace
+
+HANDLE WINAPI FindFirstFileA(const char* spec, WIN32_FIND_DATAA* found) {
+  if (spec == nullptr || found == nullptr || HasDrive(spec)) return INVALID_HANDLE_VALUE;
+  size_t length = std::strlen(spec);
+  size_t nameStart = length;
+  while (nameStart > 0 && !IsSeparator(spec[nameStart - 1])) --nameStart;
+  const char* name = spec + nameStart;
+  if (*name == '\0' || nameStart >= PATH_MAX || length - nameStart >= PATH_MAX) {
+    return INVALID_HANDLE_VALUE;
+  }
+  auto* state = new FindState;
+  if (!ToNativePath(spec, nameStart, state->directoryPath, sizeof(state->directoryPath))) {
+    delete state;
+    return INVALID_HANDLE_VALUE;
+  }
+  std::memcpy(state->pattern, name, length - nameStart + 1);
+
+  // A name without wildcards is looked up directly: the thousands of paths a
+  // shell expands then cost one lookup each, not a directory scan each.
+  if (!HasWildcard(name)) {
+    char path[PATH_MAX + NAME_MAX + 2];
+    int written = std::snprintf(path, sizeof(path), "%s%s", state->directoryPath, name);
+    struct stat info;
+    if (written > 0 && static_cast<size_t>(written) < sizeof(path) && stat(path, &info) == 0 &&
+        !S_ISDIR(info.st_mode) && Describe(state->directoryPath, name, false, true, found)) {
+      return state;
+    }
+  }
+  state->directory = opendir(nameStart == 0 ? "." : state->directoryPath);
+  if (state->directory != nullptr && NextMatch(state, found)) return state;
+  FindClose(state);
+  return INVALID_HANDLE_VALUE;
+}
+
+BOOL WINAPI FindNextFileA(HANDLE find, WIN32_FIND_DATAA* found) {
+  auto* state = static_cast<FindState*>(find);
+  if (state == nullptr || find == INVALID_HANDLE_VALUE || state->directory == nullptr) {
+    return FALSE;
+  }
+  return NextMatch(state, found) ? TRUE : FALSE;
+}
+
+BOOL WINAPI FindClose(HANDLE find) {
+  if (find == nullptr || find == INVALID_HANDLE_VALUE) return FALSE;
+  auto* state = static_cast<FindState*>(find);
+  if (state->directory != nullptr) closedir(state->directory);
+  delete state;
+  return TRUE;
+}

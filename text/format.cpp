@@ -1,0 +1,36 @@
+// Bounded formatting.
+#include "text/format.h"
+
+#include <cstdarg>
+#include <cstdio>
+#include <cstring>
+
+namespace {
+bool FormatArgs(char* buffer, size_t size, const char* format, va_list args) {
+  if (size == 0) return false;
+  int written = std::vsnprintf(buffer, size, format, args);
+  if (written < 0) {
+    buffer[0] = '\0';
+    return false;
+  }
+  return static_cast<size_t>(written) < size;
+}
+}  // namespace
+
+bool FormatInto(char* buffer, size_t size, const char* format, ...) {
+  va_list args;
+  va_start(args, format);
+  bool fitted = FormatArgs(buffer, size, format, args);
+  va_end(args);
+  return fitted;
+}
+
+bool AppendInto(char* buffer, size_t size, const char* format, ...) {
+  size_t used = strnlen(buffer, size);
+  if (used >= size) return false;
+  va_list args;
+  va_start(args, format);
+  bool fitted = FormatArgs(buffer + used, size - used, format, args);
+  va_end(args);
+  return fitted;
+}
