@@ -2,4 +2,6 @@
 // so every '/' and '\' byte is a separator of its own.
 #include "posix/win_api.h"
 
-BOOL WINAPI IsDBCSLeadByte(BYTE) { return FALSE; }
+BOOL WINAPI IsDBCSLeadByte(BYTE) {
+  return FALSE;
+}

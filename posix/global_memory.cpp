@@ -10,17 +10,25 @@ namespace {
 int allocationsBeforeFailure = -1;
 }  // namespace
 
-void SetGlobalAllocFailure(int allocationsToPass) { allocationsBeforeFailure = allocationsToPass; }
+void SetGlobalAllocFailure(int allocationsToPass) {
+  allocationsBeforeFailure = allocationsToPass;
+}
 
 HGLOBAL WINAPI GlobalAlloc(UINT flags, SIZE_T bytes) {
-  if (allocationsBeforeFailure >= 0 && allocationsBeforeFailure-- == 0) return nullptr;
-  if (bytes == 0) bytes = 1;
+  if (allocationsBeforeFailure >= 0 && allocationsBeforeFailure-- == 0)
+    return nullptr;
+  if (bytes == 0)
+    bytes = 1;
   return (flags & GMEM_ZEROINIT) != 0 ? std::calloc(1, bytes) : std::malloc(bytes);
 }
 
-void* WINAPI GlobalLock(HGLOBAL memory) { return memory; }
+void* WINAPI GlobalLock(HGLOBAL memory) {
+  return memory;
+}
 
-BOOL WINAPI GlobalUnlock(HGLOBAL) { return FALSE; }
+BOOL WINAPI GlobalUnlock(HGLOBAL) {
+  return FALSE;
+}
 
 HGLOBAL WINAPI GlobalFree(HGLOBAL memory) {
   std::free(memory);

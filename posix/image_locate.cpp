@@ -11,10 +11,14 @@ constexpr uint32_t kPeSignature = 0x00004550;  // "PE\0\0"
 bool LocateVersionResource(WindowReader& reader, ResourceLocation* out) {
   uint16_t magic = 0;
   uint32_t newHeader = 0;
-  if (!reader.U16(0, &magic) || magic != kDosMagic) return false;
-  if (!reader.U32(kLfanewOffset, &newHeader)) return false;
+  if (!reader.U16(0, &magic) || magic != kDosMagic)
+    return false;
+  if (!reader.U32(kLfanewOffset, &newHeader))
+    return false;
   uint32_t signature = 0;
-  if (!reader.U32(newHeader, &signature)) return false;
-  if (signature == kPeSignature) return LocatePeVersion(reader, newHeader, out);
+  if (!reader.U32(newHeader, &signature))
+    return false;
+  if (signature == kPeSignature)
+    return LocatePeVersion(reader, newHeader, out);
   return false;
 }

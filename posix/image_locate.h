@@ -22,5 +22,4 @@ struct ResourceLocation {
 
 // The format-specific halves, given the offset of the new header that the
 // DOS header names.
-[[nodiscard]] bool LocatePeVersion(WindowReader& reader, uint32_t newHeader,
-                                   ResourceLocation* out);
+[[nodiscard]] bool LocatePeVersion(WindowReader& reader, uint32_t newHeader, ResourceLocation* out);

@@ -6,7 +6,9 @@
 
 namespace {
 
-char Fold(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+char Fold(char c) {
+  return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
 
 // Length of the UTF-8 character at `text`, so that '?' takes a whole one.
 size_t CharLength(const char* text) {
@@ -50,7 +52,8 @@ bool Glob(const char* pattern, size_t patternLength, const char* name) {
 }  // namespace
 
 bool MatchesName(const char* pattern, const char* name) {
-  if (std::strcmp(pattern, "*.*") == 0) return true;
+  if (std::strcmp(pattern, "*.*") == 0)
+    return true;
   size_t length = std::strlen(pattern);
   if (length > 0 && pattern[length - 1] == '.') {
     return std::strchr(name, '.') == nullptr && Glob(pattern, length - 1, name);
@@ -58,4 +61,6 @@ bool MatchesName(const char* pattern, const char* name) {
   return Glob(pattern, length, name);
 }
 
-bool HasWildcard(const char* pattern) { return std::strpbrk(pattern, "*?") != nullptr; }
+bool HasWildcard(const char* pattern) {
+  return std::strpbrk(pattern, "*?") != nullptr;
+}

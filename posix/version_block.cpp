@@ -18,16 +18,24 @@ constexpr size_t kTagSize = 4;
 constexpr char kStringFileInfo[] = "StringFileInfo";
 constexpr uint16_t kTextType = 1;
 
-size_t AlignUp4(size_t offset) { return (offset + 3) & ~static_cast<size_t>(3); }
+size_t AlignUp4(size_t offset) {
+  return (offset + 3) & ~static_cast<size_t>(3);
+}
 
 // Where the copy of the value stored at `offset` goes, from the copies' start.
-size_t CopyOffset(size_t offset) { return offset + offset / 2; }
+size_t CopyOffset(size_t offset) {
+  return offset + offset / 2;
+}
 
 // Room for all copies of a W-byte tree: the last copy may end with its NUL
 // just past CopyOffset(W).
-size_t CopyAreaSize(size_t treeSize) { return CopyOffset(treeSize) + 8; }
+size_t CopyAreaSize(size_t treeSize) {
+  return CopyOffset(treeSize) + 8;
+}
 
-size_t CopyAreaStart(size_t treeSize) { return AlignUp4(treeSize) + kTagSize; }
+size_t CopyAreaStart(size_t treeSize) {
+  return AlignUp4(treeSize) + kTagSize;
+}
 
 struct Node {
   size_t start = 0;
@@ -35,7 +43,7 @@ struct Node {
   size_t keyStart = 0;
   size_t keyLength = 0;  // in bytes, without the NUL
   size_t valueStart = 0;
-  size_t valueBytes = 0;  // as the form counts them, clamped to the node
+  size_t valueBytes = 0;     // as the form counts them, clamped to the node
   uint16_t valueLength = 0;  // wValueLength as stored
   size_t childrenStart = 0;
 };
@@ -48,28 +56,36 @@ bool ParseNode(ByteView tree, BlockForm form, size_t start, size_t limit, Node* 
   const size_t headerSize = wide ? 6 : 4;
   const size_t unit = wide ? 2 : 1;
   uint16_t length = 0, valueLength = 0, type = 0;
-  if (limit > tree.size || !Fits(start, headerSize, limit)) return false;
-  if (!ReadU16(tree, start, &length) || !ReadU16(tree, start + 2, &valueLength)) return false;
-  if (wide && !ReadU16(tree, start + 4, &type)) return false;
-  if (length < headerSize + unit) return false;
+  if (limit > tree.size || !Fits(start, headerSize, limit))
+    return false;
+  if (!ReadU16(tree, start, &length) || !ReadU16(tree, start + 2, &valueLength))
+    return false;
+  if (wide && !ReadU16(tree, start + 4, &type))
+    return false;
+  if (length < headerSize + unit)
+    return false;
   node->start = start;
   node->end = Fits(start, length, limit) ? start + length : limit;
   node->keyStart = start + headerSize;
   size_t at = node->keyStart;
   for (;;) {
-    if (!Fits(at, unit, node->end)) return false;  // a key without its NUL
-    if (tree.data[at] == 0 && (!wide || tree.data[at + 1] == 0)) break;
+    if (!Fits(at, unit, node->end))
+      return false;  // a key without its NUL
+    if (tree.data[at] == 0 && (!wide || tree.data[at + 1] == 0))
+      break;
     at += unit;
   }
   node->keyLength = at - node->keyStart;
   node->valueLength = valueLength;
   node->valueStart = AlignUp4(at + unit);
-  if (node->valueStart > node->end) node->valueStart = node->end;
+  if (node->valueStart > node->end)
+    node->valueStart = node->end;
   size_t declared = (wide && type == kTextType) ? 2u * valueLength : valueLength;
   size_t room = node->end - node->valueStart;
   node->valueBytes = declared < room ? declared : room;
   node->childrenStart = AlignUp4(node->valueStart + node->valueBytes);
-  if (node->childrenStart > node->end) node->childrenStart = node->end;
+  if (node->childrenStart > node->end)
+    node->childrenStart = node->end;
   return true;
 }
 
@@ -79,7 +95,8 @@ class Children {
   Children(ByteView tree, BlockForm form, const Node& parent)
       : tree_(tree), form_(form), next_(parent.childrenStart), end_(parent.end) {}
   bool Next(Node* child) {
-    if (next_ >= end_ || !ParseNode(tree_, form_, next_, end_, child)) return false;
+    if (next_ >= end_ || !ParseNode(tree_, form_, next_, end_, child))
+      return false;
     next_ = AlignUp4(child->end);
     return true;
   }
@@ -91,7 +108,9 @@ class Children {
   size_t end_;
 };
 
-char FoldAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+char FoldAscii(char c) {
+  return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
 
 // Whether the node's key equals `name` (`nameLength` bytes), ignoring ASCII case.
 // A UTF-16 key is compared in its UTF-8 form.
@@ -99,9 +118,11 @@ bool KeyMatches(ByteView tree, BlockForm form, const Node& node, const char* nam
                 size_t nameLength) {
   ByteView key{tree.data + node.keyStart, node.keyLength};
   if (form == BlockForm::kNarrow) {
-    if (key.size != nameLength) return false;
+    if (key.size != nameLength)
+      return false;
     for (size_t i = 0; i < nameLength; ++i) {
-      if (FoldAscii(static_cast<char>(key.data[i])) != FoldAscii(name[i])) return false;
+      if (FoldAscii(static_cast<char>(key.data[i])) != FoldAscii(name[i]))
+        return false;
     }
     return true;
   }
@@ -128,7 +149,7 @@ void CopyStringValue(ByteView tree, BlockForm form, const Node& node, char* out,
   size_t used = 0;
   if (form == BlockForm::kNarrow) {
     size_t count = node.valueLength < node.end - node.valueStart ? node.valueLength
-                                                                   : node.end - node.valueStart;
+                                                                 : node.end - node.valueStart;
     for (size_t i = 0; i < count && tree.data[node.valueStart + i] != 0 && used + 1 < room; ++i) {
       out[used++] = static_cast<char>(tree.data[node.valueStart + i]);
     }
@@ -136,20 +157,24 @@ void CopyStringValue(ByteView tree, BlockForm form, const Node& node, char* out,
     // Some linkers count this length in bytes rather than characters; the
     // value stops at its NUL or at the node's end either way.
     size_t bytes = 2u * node.valueLength;
-    if (bytes > node.end - node.valueStart) bytes = node.end - node.valueStart;
+    if (bytes > node.end - node.valueStart)
+      bytes = node.end - node.valueStart;
     ByteView units{tree.data + node.valueStart, bytes & ~static_cast<size_t>(1)};
     size_t unit = 0;
     while (unit < units.size / 2) {
       uint32_t codePoint = NextCodePoint(units, &unit);
-      if (codePoint == 0) break;
+      if (codePoint == 0)
+        break;
       char encoded[4];
       size_t count = EncodeUtf8(codePoint, encoded);
-      if (used + count + 1 > room) break;
+      if (used + count + 1 > room)
+        break;
       std::memcpy(out + used, encoded, count);
       used += count;
     }
   }
-  if (room > 0) out[used] = '\0';
+  if (room > 0)
+    out[used] = '\0';
 }
 
 // Makes the narrow copies of every value under "\StringFileInfo\<table>\".
@@ -157,7 +182,8 @@ void CopyStrings(ByteView tree, BlockForm form, const Node& root, uint8_t* copie
   Children tops(tree, form, root);
   Node top, table, string;
   while (tops.Next(&top)) {
-    if (!IsStringFileInfo(tree, form, top)) continue;
+    if (!IsStringFileInfo(tree, form, top))
+      continue;
     Children tables(tree, form, top);
     while (tables.Next(&table)) {
       Children strings(tree, form, table);
@@ -172,7 +198,8 @@ void CopyStrings(ByteView tree, BlockForm form, const Node& root, uint8_t* copie
 
 bool ParseRoot(ByteView resource, BlockForm form, Node* root) {
   uint16_t length = 0;
-  if (!ReadU16(resource, 0, &length)) return false;
+  if (!ReadU16(resource, 0, &length))
+    return false;
   // The tree is what the root claims; bytes the file lacks read as zero.
   ByteView claimed{resource.data, length < resource.size ? length : resource.size};
   return ParseNode(claimed, form, 0, claimed.size, root);
@@ -182,31 +209,36 @@ bool ParseRoot(ByteView resource, BlockForm form, Node* root) {
 
 size_t VersionBlockSize(ByteView resource, BlockForm form) {
   Node root;
-  if (!ParseRoot(resource, form, &root)) return 0;
+  if (!ParseRoot(resource, form, &root))
+    return 0;
   uint16_t length = 0;
-  if (!ReadU16(resource, 0, &length)) return 0;
+  if (!ReadU16(resource, 0, &length))
+    return 0;
   return CopyAreaStart(length) + CopyAreaSize(length);
 }
 
 bool LayOutVersionBlock(ByteView resource, BlockForm form, uint8_t* block, size_t blockSize) {
   size_t needed = VersionBlockSize(resource, form);
-  if (needed == 0 || needed > blockSize) return false;
+  if (needed == 0 || needed > blockSize)
+    return false;
   uint16_t length = 0;
-  if (!ReadU16(resource, 0, &length)) return false;
+  if (!ReadU16(resource, 0, &length))
+    return false;
   std::memset(block, 0, needed);
   std::memcpy(block, resource.data, length < resource.size ? length : resource.size);
-  std::memcpy(block + AlignUp4(length), form == BlockForm::kWide ? kWideTag : kNarrowTag,
-              kTagSize);
+  std::memcpy(block + AlignUp4(length), form == BlockForm::kWide ? kWideTag : kNarrowTag, kTagSize);
   ByteView tree{block, length};
   Node root;
-  if (!ParseNode(tree, form, 0, tree.size, &root)) return false;
+  if (!ParseNode(tree, form, 0, tree.size, &root))
+    return false;
   CopyStrings(tree, form, root, block + CopyAreaStart(length));
   return true;
 }
 
 bool QueryVersionBlock(const uint8_t* block, const char* subBlock, const uint8_t** value,
                        size_t* length) {
-  if (block == nullptr || subBlock == nullptr) return false;
+  if (block == nullptr || subBlock == nullptr)
+    return false;
   const size_t treeSize = static_cast<size_t>(block[0] | (block[1] << 8));
   const uint8_t* tag = block + AlignUp4(treeSize);
   BlockForm form;
@@ -219,7 +251,8 @@ bool QueryVersionBlock(const uint8_t* block, const char* subBlock, const uint8_t
   }
   ByteView tree{block, treeSize};
   Node node;
-  if (!ParseNode(tree, form, 0, tree.size, &node)) return false;
+  if (!ParseNode(tree, form, 0, tree.size, &node))
+    return false;
   size_t depth = 0;
   bool underStrings = false;
   for (const char* at = subBlock; *at != '\0';) {
@@ -237,8 +270,10 @@ bool QueryVersionBlock(const uint8_t* block, const char* subBlock, const uint8_t
         break;
       }
     }
-    if (!found) return false;
-    if (depth == 0) underStrings = IsStringFileInfo(tree, form, child);
+    if (!found)
+      return false;
+    if (depth == 0)
+      underStrings = IsStringFileInfo(tree, form, child);
     node = child;
     ++depth;
     at += nameLength;

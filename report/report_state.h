@@ -4,13 +4,13 @@
 
 #include <cstddef>
 
-extern unsigned char* versionData;     // the loaded block, while a file is reported
-extern size_t versionDataSize;         // its allocated size, the 100 zero bytes included
-extern char stringTablePrefix[64];     // "\StringFileInfo\llllcccc\"
-extern char queryPath[512];            // prefix and key of one lookup
-extern char labelText[512];            // the Japanese label being printed
-extern const char* fieldValue;         // text of the last string lookup
-extern unsigned int valueLength;       // length of the last lookup of any kind
+extern unsigned char* versionData;             // the loaded block, while a file is reported
+extern size_t versionDataSize;                 // its allocated size, the 100 zero bytes included
+extern char stringTablePrefix[64];             // "\StringFileInfo\llllcccc\"
+extern char queryPath[512];                    // prefix and key of one lookup
+extern char labelText[512];                    // the Japanese label being printed
+extern const char* fieldValue;                 // text of the last string lookup
+extern unsigned int valueLength;               // length of the last lookup of any kind
 extern const unsigned char* translationEntry;  // first translation entry
 
 // Whether `length` bytes at `pointer` lie inside the loaded block. The

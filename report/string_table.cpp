@@ -16,23 +16,23 @@ namespace {
 // Rows ending in "1252" name sub-blocks of their own: they are the digits
 // 1252, not the code page 0x04E4 written in hexadecimal.
 const char* const kProbeRows[] = {
-    "\\StringFileInfo\\041103A4\\", "\\StringFileInfo\\04111252\\",
-    "\\StringFileInfo\\041104E4\\", "\\StringFileInfo\\08090000\\",
-    "\\StringFileInfo\\08091252\\", "\\StringFileInfo\\080904E4\\",
-    "\\StringFileInfo\\04090000\\", "\\StringFileInfo\\04091252\\",
-    "\\StringFileInfo\\040904E4\\",
+    "\\StringFileInfo\\041103A4\\", "\\StringFileInfo\\04111252\\", "\\StringFileInfo\\041104E4\\",
+    "\\StringFileInfo\\08090000\\", "\\StringFileInfo\\08091252\\", "\\StringFileInfo\\080904E4\\",
+    "\\StringFileInfo\\04090000\\", "\\StringFileInfo\\04091252\\", "\\StringFileInfo\\040904E4\\",
 };
 constexpr size_t kProbeRowCount = sizeof(kProbeRows) / sizeof(kProbeRows[0]);
 
 const char* const kQuietFields[] = {"ProductVersion", "FileVersion"};
-const char* const kDefaultFields[] = {"ProductName",    "ProductVersion", "FileDescription",
-                                      "FileVersion",    "LegalCopyright", "CompanyName"};
-const char* const kVerboseFields[] = {"OriginalFilename", "InternalName",  "Comments",
+const char* const kDefaultFields[] = {"ProductName", "ProductVersion", "FileDescription",
+                                      "FileVersion", "LegalCopyright", "CompanyName"};
+const char* const kVerboseFields[] = {"OriginalFilename", "InternalName", "Comments",
                                       "LegalTrademarks",  "PrivateBuild", "SpecialBuild"};
 
 constexpr unsigned int kOneEntry = 4;
 
-void UsePrefix(const char* prefix) { FormatInto(stringTablePrefix, sizeof(stringTablePrefix), "%s", prefix); }
+void UsePrefix(const char* prefix) {
+  FormatInto(stringTablePrefix, sizeof(stringTablePrefix), "%s", prefix);
+}
 
 }  // namespace
 
@@ -45,7 +45,8 @@ void ChooseStringTable() {
     unsigned codePage = translationEntry[2] | (translationEntry[3] << 8);
     FormatInto(stringTablePrefix, sizeof(stringTablePrefix), "\\StringFileInfo\\%04X%04X\\",
                language, codePage);
-    if (QueryStringField("FileVersion", 0)) return;
+    if (QueryStringField("FileVersion", 0))
+      return;
   }
   ProbeStringTables();
 }
@@ -53,7 +54,8 @@ void ChooseStringTable() {
 void ProbeStringTables() {
   for (size_t row = 0; row + 1 < kProbeRowCount; ++row) {
     UsePrefix(kProbeRows[row]);
-    if (QueryStringField("FileVersion", 0) || QueryStringField("ProductVersion", 0)) return;
+    if (QueryStringField("FileVersion", 0) || QueryStringField("ProductVersion", 0))
+      return;
   }
   UsePrefix(kProbeRows[kProbeRowCount - 1]);
 }

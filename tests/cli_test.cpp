@@ -46,7 +46,8 @@ std::vector<std::string> SortedReports(const std::string& out) {
   size_t at = 0;
   while (at < out.size()) {
     size_t next = out.find("<<", at + 1);
-    if (next == std::string::npos) next = out.size();
+    if (next == std::string::npos)
+      next = out.size();
     reports.push_back(out.substr(at, next - at));
     at = next;
   }
@@ -86,9 +87,11 @@ TEST_F(CliTest, SlashGroupsThatNameNoDirectoryAreOptions) {
   // "/windows/system/ver.dll" names no existing directory: its one 'v' flips
   // verbose, and with no specification the usage follows.
   EXPECT_EQ(Run({"/windows/system/ver.dll"}).out, kUsage);
-  fixture::WriteFile(dir_ / "v.dll", fixture::VersionImage(fixture::Format::kPe32,
-                                                           fixture::SimpleVersion({{"FileVersion", "1"}, {"Comments", "c"}}))
-                                         .bytes);
+  fixture::WriteFile(
+      dir_ / "v.dll",
+      fixture::VersionImage(fixture::Format::kPe32,
+                            fixture::SimpleVersion({{"FileVersion", "1"}, {"Comments", "c"}}))
+          .bytes);
   EXPECT_EQ(Run({"/windows/system/ver.dll", "v.dll"}).out,
             "<<v.dll>>\n     FileVersion: 1\n        Comments: c\n");
 }
@@ -119,9 +122,10 @@ TEST_F(CliTest, WildcardsAndSeparators) {
   EXPECT_EQ(Run({"sub/kernel.dll"}).out, Report("sub/Kernel.dll", "k"));
   EXPECT_EQ(Run({"sub/k?rn*"}).out, Report("sub/Kernel.dll", "k"));
   EXPECT_EQ(Run({"sub/*."}).out, "<<sub/README>>\n" + kNoVersion);
-  EXPECT_EQ(SortedReports(Run({"sub/*.*"}).out),
-            (std::vector<std::string>{Report("sub/Kernel.dll", "k"), "<<sub/README>>\n" + kNoVersion,
-                                      "<<sub/notes.txt>>\n" + kNoVersion}));
+  EXPECT_EQ(
+      SortedReports(Run({"sub/*.*"}).out),
+      (std::vector<std::string>{Report("sub/Kernel.dll", "k"), "<<sub/README>>\n" + kNoVersion,
+                                "<<sub/notes.txt>>\n" + kNoVersion}));
   EXPECT_EQ(SortedReports(Run({"*.dll"}).out),
             (std::vector<std::string>{Report("x.dll", "x"), Report("y.dll", "y")}));
   EXPECT_EQ(Run({"sub\\.."}).out, "  sub\\.." + kNotFound);
@@ -158,7 +162,8 @@ TEST_F(CliTest, SpecialFilesReportNoVersion) {
 }
 
 TEST_F(CliTest, UnreadableFile) {
-  if (geteuid() == 0) GTEST_SKIP() << "root reads every file";
+  if (geteuid() == 0)
+    GTEST_SKIP() << "root reads every file";
   fixture::WriteFile(dir_ / "locked.dll", Library("l"));
   chmod((dir_ / "locked.dll").c_str(), 0);
   EXPECT_EQ(Run({"locked.dll"}).out, "<<locked.dll>>\n" + kNoVersion);

@@ -61,13 +61,17 @@ VersionInfo Tables(std::vector<fixture::StringTable> tables, std::vector<uint32_
   return info;
 }
 
-Image Pe(const VersionInfo& info) { return fixture::VersionImage(Format::kPe32, info); }
+Image Pe(const VersionInfo& info) {
+  return fixture::VersionImage(Format::kPe32, info);
+}
 
-fixture::Resource VersionResource(uint32_t name, uint16_t language, const std::string& fileVersion) {
+fixture::Resource VersionResource(uint32_t name, uint16_t language,
+                                  const std::string& fileVersion) {
   fixture::Resource resource;
   resource.name = name;
   resource.language = language;
-  resource.data = fixture::SerializeWide(fixture::VersionTree(fixture::SimpleVersion({{"FileVersion", fileVersion}})));
+  resource.data = fixture::SerializeWide(
+      fixture::VersionTree(fixture::SimpleVersion({{"FileVersion", fileVersion}})));
   return resource;
 }
 
@@ -82,7 +86,9 @@ struct GoldenCase {
   std::string expected;  // what follows "<<f.dll>>\n"
 };
 
-void PrintTo(const GoldenCase& c, std::ostream* out) { *out << c.name; }
+void PrintTo(const GoldenCase& c, std::ostream* out) {
+  *out << c.name;
+}
 
 class GoldenTest : public testing::TestWithParam<GoldenCase> {};
 
@@ -98,17 +104,17 @@ TEST_P(GoldenTest, PrintsExactly) {
   EXPECT_EQ(run.out, "<<f.dll>>\n" + c.expected);
 }
 
-std::string CaseName(const testing::TestParamInfo<GoldenCase>& info) { return info.param.name; }
+std::string CaseName(const testing::TestParamInfo<GoldenCase>& info) {
+  return info.param.name;
+}
 
-const std::string kJaDefault = std::string(16, ' ') + kJaProductName + ": Kelo Suite\n" +
-                               std::string(8, ' ') +
-                               "\x90\xBB\x95\x69\x83\x6F\x81\x5B\x83\x57\x83\x87\x83\x93: 1.2\n" +
-                               std::string(10, ' ') +
-                               "\x83\x74\x83\x40\x83\x43\x83\x8B\x90\xE0\x96\xBE: Sample library\n" +
-                               std::string(4, ' ') + kJaFileVersion + ": 1.2.3.4\n" +
-                               std::string(12, ' ') +
-                               "\x92\x98\x8D\xEC\x8C\xA0\x8D\x90\x92\x6D: (C) 2026\n" +
-                               std::string(16, ' ') + "\x89\xEF\x8E\xD0\x96\xBC: Example\n";
+const std::string kJaDefault =
+    std::string(16, ' ') + kJaProductName + ": Kelo Suite\n" + std::string(8, ' ') +
+    "\x90\xBB\x95\x69\x83\x6F\x81\x5B\x83\x57\x83\x87\x83\x93: 1.2\n" + std::string(10, ' ') +
+    "\x83\x74\x83\x40\x83\x43\x83\x8B\x90\xE0\x96\xBE: Sample library\n" + std::string(4, ' ') +
+    kJaFileVersion + ": 1.2.3.4\n" + std::string(12, ' ') +
+    "\x92\x98\x8D\xEC\x8C\xA0\x8D\x90\x92\x6D: (C) 2026\n" + std::string(16, ' ') +
+    "\x89\xEF\x8E\xD0\x96\xBC: Example\n";
 const std::string kJaVerbose =
     "  \x83\x49\x83\x8A\x83\x57\x83\x69\x83\x8B\x83\x74\x83\x40\x83\x43\x83\x8B\x96\xBC: f.dll\n" +
     std::string(8, ' ') + "\x93\xE0\x95\x94\x83\x74\x83\x40\x83\x43\x83\x8B\x96\xBC: f\n" +
@@ -123,11 +129,17 @@ INSTANTIATE_TEST_SUITE_P(
     FieldSets, GoldenTest,
     testing::Values(
         GoldenCase{"Default", [] { return Pe(AllFields()); }, {}, kDefaultLines},
-        GoldenCase{"Verbose", [] { return Pe(AllFields()); }, {"-v"},
+        GoldenCase{"Verbose",
+                   [] { return Pe(AllFields()); },
+                   {"-v"},
                    std::string(kDefaultLines) + kVerboseLines},
-        GoldenCase{"Quiet", [] { return Pe(AllFields()); }, {"-q"},
+        GoldenCase{"Quiet",
+                   [] { return Pe(AllFields()); },
+                   {"-q"},
                    "  ProductVersion: 1.2\n     FileVersion: 1.2.3.4\n"},
-        GoldenCase{"QuietWinsOverVerbose", [] { return Pe(AllFields()); }, {"-q", "-v"},
+        GoldenCase{"QuietWinsOverVerbose",
+                   [] { return Pe(AllFields()); },
+                   {"-q", "-v"},
                    "  ProductVersion: 1.2\n     FileVersion: 1.2.3.4\n"},
         GoldenCase{"VerboseSkipsMissingKeys",
                    [] {
@@ -140,14 +152,16 @@ INSTANTIATE_TEST_SUITE_P(
                        "OriginalFilename: f.dll\n    InternalName: f\n        Comments: none\n"
                        " LegalTrademarks: TM\n"},
         GoldenCase{"Japanese", [] { return Pe(AllFields()); }, {"-j"}, kJaDefault},
-        GoldenCase{"JapaneseVerbose", [] { return Pe(AllFields()); }, {"-jv"},
-                   kJaDefault + kJaVerbose},
+        GoldenCase{
+            "JapaneseVerbose", [] { return Pe(AllFields()); }, {"-jv"}, kJaDefault + kJaVerbose},
         GoldenCase{"JapaneseToggledOff", [] { return Pe(AllFields()); }, {"-jj"}, kDefaultLines},
         GoldenCase{"Pe32Plus",
                    [] { return fixture::VersionImage(Format::kPe32Plus, AllFields()); },
                    {},
                    kDefaultLines},
-        GoldenCase{"NoVersionResource", [] { return fixture::PlainImage(Format::kPe32); }, {"-fv"},
+        GoldenCase{"NoVersionResource",
+                   [] { return fixture::PlainImage(Format::kPe32); },
+                   {"-fv"},
                    kNoVersion}),
     CaseName);
 
@@ -189,7 +203,9 @@ INSTANTIATE_TEST_SUITE_P(
                    {},
                    "     FileVersion: row 2\n"},
         GoldenCase{"ProbeAcceptsProductVersion",
-                   [] { return Pe(Tables({{"041103A4", {{"ProductVersion", "pv"}}}}, {})); },
+                   [] {
+                     return Pe(Tables({{"041103A4", {{"ProductVersion", "pv"}}}}, {}));
+                   },
                    {},
                    "  ProductVersion: pv\n"},
         GoldenCase{"ProbeRow9LowerCaseKey",
@@ -218,7 +234,8 @@ INSTANTIATE_TEST_SUITE_P(
         GoldenCase{"Utf8Value",
                    [] {
                      return Pe(fixture::SimpleVersion(
-                         {{"FileVersion", "1"}, {"CompanyName", "\xE8\xA6\x8B\xE6\x9C\xAC \xC3\xA9"}}));
+                         {{"FileVersion", "1"},
+                          {"CompanyName", "\xE8\xA6\x8B\xE6\x9C\xAC \xC3\xA9"}}));
                    },
                    {},
                    "     FileVersion: 1\n     CompanyName: \xE8\xA6\x8B\xE6\x9C\xAC \xC3\xA9\n"},
@@ -230,7 +247,9 @@ INSTANTIATE_TEST_SUITE_P(
                    {},
                    "     FileVersion: 1\n  LegalCopyright: line one\r\nline two\n\n"},
         GoldenCase{"EmptyValue",
-                   [] { return Pe(fixture::SimpleVersion({{"FileVersion", "1"}, {"CompanyName", ""}})); },
+                   [] {
+                     return Pe(fixture::SimpleVersion({{"FileVersion", "1"}, {"CompanyName", ""}}));
+                   },
                    {},
                    "     FileVersion: 1\n     CompanyName: \n"},
         GoldenCase{"LongValue",
@@ -245,35 +264,43 @@ INSTANTIATE_TEST_SUITE_P(
 // Which of several version resources is read.
 INSTANTIATE_TEST_SUITE_P(
     ResourceChoice, GoldenTest,
-    testing::Values(
-        GoldenCase{"NameOneWins",
-                   [] { return Resources({VersionResource(2, 0x0409, "two"), VersionResource(1, 0x0409, "one")}); },
-                   {"-q"},
-                   "     FileVersion: one\n"},
-        GoldenCase{"OtherwiseFirstName",
-                   [] { return Resources({VersionResource(3, 0x0409, "three"), VersionResource(2, 0x0409, "two")}); },
-                   {"-q"},
-                   "     FileVersion: two\n"},
-        GoldenCase{"NeutralLanguageFirst",
-                   [] {
-                     return Resources({VersionResource(1, 0x0409, "english"), VersionResource(1, 0x0000, "neutral"),
-                                       VersionResource(1, 0x0411, "japanese")});
-                   },
-                   {"-q"},
-                   "     FileVersion: neutral\n"},
-        GoldenCase{"ThenUsEnglish",
-                   [] {
-                     return Resources({VersionResource(1, 0x0411, "japanese"), VersionResource(1, 0x0409, "english"),
-                                       VersionResource(1, 0x0809, "british")});
-                   },
-                   {"-q"},
-                   "     FileVersion: english\n"},
-        GoldenCase{"OtherwiseFirstLanguage",
-                   [] {
-                     return Resources({VersionResource(1, 0x0809, "british"), VersionResource(1, 0x0411, "japanese")});
-                   },
-                   {"-q"},
-                   "     FileVersion: japanese\n"}),
+    testing::Values(GoldenCase{"NameOneWins",
+                               [] {
+                                 return Resources({VersionResource(2, 0x0409, "two"),
+                                                   VersionResource(1, 0x0409, "one")});
+                               },
+                               {"-q"},
+                               "     FileVersion: one\n"},
+                    GoldenCase{"OtherwiseFirstName",
+                               [] {
+                                 return Resources({VersionResource(3, 0x0409, "three"),
+                                                   VersionResource(2, 0x0409, "two")});
+                               },
+                               {"-q"},
+                               "     FileVersion: two\n"},
+                    GoldenCase{"NeutralLanguageFirst",
+                               [] {
+                                 return Resources({VersionResource(1, 0x0409, "english"),
+                                                   VersionResource(1, 0x0000, "neutral"),
+                                                   VersionResource(1, 0x0411, "japanese")});
+                               },
+                               {"-q"},
+                               "     FileVersion: neutral\n"},
+                    GoldenCase{"ThenUsEnglish",
+                               [] {
+                                 return Resources({VersionResource(1, 0x0411, "japanese"),
+                                                   VersionResource(1, 0x0409, "english"),
+                                                   VersionResource(1, 0x0809, "british")});
+                               },
+                               {"-q"},
+                               "     FileVersion: english\n"},
+                    GoldenCase{"OtherwiseFirstLanguage",
+                               [] {
+                                 return Resources({VersionResource(1, 0x0809, "british"),
+                                                   VersionResource(1, 0x0411, "japanese")});
+                               },
+                               {"-q"},
+                               "     FileVersion: japanese\n"}),
     CaseName);
 
 }  // namespace

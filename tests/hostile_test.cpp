@@ -34,13 +34,17 @@ bool ReadAndQuery(const Bytes& bytes) {
   static uint8_t resource[kMaxVersionResource];
   size_t size = 0;
   BlockForm form;
-  if (!ReadVersionResource(source, resource, &size, &form)) return false;
+  if (!ReadVersionResource(source, resource, &size, &form))
+    return false;
   size_t blockSize = VersionBlockSize(ByteView{resource, size}, form);
-  if (blockSize == 0) return false;
+  if (blockSize == 0)
+    return false;
   std::vector<uint8_t> block(blockSize);
-  if (!LayOutVersionBlock(ByteView{resource, size}, form, block.data(), blockSize)) return false;
-  for (const char* path : {"\\", "\\VarFileInfo\\Translation", "\\StringFileInfo\\040904B0\\FileVersion",
-                           "\\StringFileInfo\\040904B0\\CompanyName"}) {
+  if (!LayOutVersionBlock(ByteView{resource, size}, form, block.data(), blockSize))
+    return false;
+  for (const char* path :
+       {"\\", "\\VarFileInfo\\Translation", "\\StringFileInfo\\040904B0\\FileVersion",
+        "\\StringFileInfo\\040904B0\\CompanyName"}) {
     const uint8_t* value = nullptr;
     size_t length = 0;
     if (QueryVersionBlock(block.data(), path, &value, &length)) {
@@ -70,7 +74,8 @@ TEST(HostileTest, TruncatedFilesThroughTheProgram) {
   fixture::Image image = Sample(fixture::Format::kPe32);
   std::string path = dir / "cut.dll";
   for (size_t cut = 0; cut <= image.bytes.size(); cut += 7) {
-    fixture::WriteFile(path, Bytes(image.bytes.begin(), image.bytes.begin() + static_cast<std::ptrdiff_t>(cut)));
+    fixture::WriteFile(
+        path, Bytes(image.bytes.begin(), image.bytes.begin() + static_cast<std::ptrdiff_t>(cut)));
     int status = -1;
     std::string out = RunInProcess({"-fv", path}, &status);
     EXPECT_EQ(status, 0);
@@ -89,7 +94,8 @@ struct Patch {
 
 void Apply(Bytes& image, const Patch& patch, size_t peHeader) {
   size_t at = patch.absolute ? patch.offset : peHeader + patch.offset;
-  for (size_t i = 0; i < patch.bytes.size() && at + i < image.size(); ++i) image[at + i] = patch.bytes[i];
+  for (size_t i = 0; i < patch.bytes.size() && at + i < image.size(); ++i)
+    image[at + i] = patch.bytes[i];
 }
 
 // Every header field corrupted in turn: the run ends with status 0, and with the

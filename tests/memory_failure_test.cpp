@@ -18,9 +18,10 @@ class MemoryFailureTest : public testing::Test {
  protected:
   void SetUp() override {
     for (const char* name : {"a.dll", "b1.dll", "b2.dll", "c.dll"}) {
-      fixture::WriteFile(dir_ / name, fixture::VersionImage(fixture::Format::kPe32,
-                                                            fixture::SimpleVersion({{"FileVersion", name}}))
-                                          .bytes);
+      fixture::WriteFile(dir_ / name,
+                         fixture::VersionImage(fixture::Format::kPe32,
+                                               fixture::SimpleVersion({{"FileVersion", name}}))
+                             .bytes);
     }
   }
   void TearDown() override { SetGlobalAllocFailure(-1); }

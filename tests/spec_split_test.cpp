@@ -9,7 +9,9 @@
 
 namespace {
 
-BOOL WINAPI NoLeadBytes(BYTE) { return FALSE; }
+BOOL WINAPI NoLeadBytes(BYTE) {
+  return FALSE;
+}
 
 // Code page 932: lead bytes are 0x81-0x9F and 0xE0-0xFC.
 BOOL WINAPI Cp932LeadByte(BYTE byte) {
@@ -42,16 +44,12 @@ TEST_P(SplitTest, DriveAndDirectory) {
 INSTANTIATE_TEST_SUITE_P(
     Specs, SplitTest,
     testing::Values(SplitCase{"C:\\DIR\\*.DLL", false, "C:", "\\DIR\\"},
-                    SplitCase{"C:*.exe", false, "C:", ""},
-                    SplitCase{"*.dll", false, "", ""},
+                    SplitCase{"C:*.exe", false, "C:", ""}, SplitCase{"*.dll", false, "", ""},
                     SplitCase{"dir/sub\\x.dll", false, "", "dir/sub\\"},
                     SplitCase{"/usr/lib/x.dll", false, "", "/usr/lib/"},
-                    SplitCase{"", false, "", ""},
-                    SplitCase{".", false, "", "."},
-                    SplitCase{"..", false, "", ".."},
-                    SplitCase{"dir\\..", false, "", "dir\\.."},
-                    SplitCase{"C:..", false, "C:", ".."},
-                    SplitCase{"dir/.x", false, "", "dir/"},
+                    SplitCase{"", false, "", ""}, SplitCase{".", false, "", "."},
+                    SplitCase{"..", false, "", ".."}, SplitCase{"dir\\..", false, "", "dir\\.."},
+                    SplitCase{"C:..", false, "C:", ".."}, SplitCase{"dir/.x", false, "", "dir/"},
                     // "ソ" is 0x83 0x5C in code page 932: its second byte is not a separator.
                     SplitCase{"C:\\DIR\\\x83\x5C*.DLL", true, "C:", "\\DIR\\"},
                     SplitCase{"\x83\x5C\\a.dll", true, "", "\x83\x5C\\"},

@@ -25,14 +25,17 @@ Bytes LayOut(const Bytes& resource, BlockForm form) {
 std::string Query(const Bytes& block, const char* path, UINT* length = nullptr) {
   void* value = nullptr;
   UINT found = 0;
-  if (!VerQueryValueA(block.data(), path, &value, &found)) return "<missing>";
-  if (length != nullptr) *length = found;
+  if (!VerQueryValueA(block.data(), path, &value, &found))
+    return "<missing>";
+  if (length != nullptr)
+    *length = found;
   return std::string(static_cast<const char*>(value));
 }
 
 fixture::VersionInfo Sample() {
   fixture::VersionInfo info = fixture::SimpleVersion(
-      {{"FileVersion", "1.2.3.4"}, {"CompanyName", "Caf\xC3\xA9 \xE6\x97\xA5\xE6\x9C\xAC \xF0\x9F\x98\x80"}});
+      {{"FileVersion", "1.2.3.4"},
+       {"CompanyName", "Caf\xC3\xA9 \xE6\x97\xA5\xE6\x9C\xAC \xF0\x9F\x98\x80"}});
   info.translations.push_back(fixture::Translation(0x0411, 932));
   return info;
 }
@@ -66,7 +69,8 @@ TEST(VersionBlockTest, WideFormLookups) {
 TEST(VersionBlockTest, NarrowFormIsReturnedAsStored) {
   fixture::VersionInfo info;
   // Code page 932 bytes: returned byte for byte.
-  info.tables.push_back({"041103a4", {{"FileVersion", "3.1"}, {"CompanyName", "\x89\xEF\x8E\xD0\x5C"}}});
+  info.tables.push_back(
+      {"041103a4", {{"FileVersion", "3.1"}, {"CompanyName", "\x89\xEF\x8E\xD0\x5C"}}});
   info.translations.push_back(fixture::Translation(0x0411, 0x03A4));
   Bytes block = LayOut(fixture::SerializeNarrow(fixture::VersionTree(info)), BlockForm::kNarrow);
   EXPECT_EQ(Query(block, "\\StringFileInfo\\041103A4\\FileVersion"), "3.1");
@@ -81,7 +85,8 @@ TEST(VersionBlockTest, NarrowFormIsReturnedAsStored) {
 
 // Values stored oddly: the lookup still returns a NUL-terminated text inside the block.
 TEST(VersionBlockTest, OddStringValues) {
-  fixture::Node lone = fixture::Binary("Comments", {0x41, 0x00, 0x00, 0xD8, 0x42, 0x00, 0x00, 0x00});
+  fixture::Node lone =
+      fixture::Binary("Comments", {0x41, 0x00, 0x00, 0xD8, 0x42, 0x00, 0x00, 0x00});
   lone.type = 1;
   lone.valueLength = 4;
   fixture::Node empty = fixture::Text("InternalName", "ignored");
@@ -91,11 +96,14 @@ TEST(VersionBlockTest, OddStringValues) {
   fixture::Node inBytes = fixture::Text("ProductVersion", "7.0");
   inBytes.valueLength = 8;  // counted in bytes by some linkers
   fixture::Node root = fixture::VersionTree(fixture::VersionInfo{});
-  root.children.insert(root.children.begin(),
-                       fixture::Container("StringFileInfo",
-                                          {fixture::Container("040904B0", {lone, empty, unterminated, inBytes})}));
+  root.children.insert(
+      root.children.begin(),
+      fixture::Container("StringFileInfo",
+                         {fixture::Container("040904B0", {lone, empty, unterminated, inBytes})}));
   Bytes block = LayOut(fixture::SerializeWide(root), BlockForm::kWide);
-  EXPECT_EQ(Query(block, "\\StringFileInfo\\040904B0\\Comments"), "A\xEF\xBF\xBD" "B");
+  EXPECT_EQ(Query(block, "\\StringFileInfo\\040904B0\\Comments"),
+            "A\xEF\xBF\xBD"
+            "B");
   UINT length = 99;
   EXPECT_EQ(Query(block, "\\StringFileInfo\\040904B0\\InternalName", &length), "");
   EXPECT_EQ(length, 0u);
