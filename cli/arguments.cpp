@@ -23,12 +23,10 @@ namespace {
 // option groups.
 bool IsAbsolutePathSpec(const char* arg) {
   const char* last = std::strrchr(arg, '/');
-  if (last == arg)
-    return false;
+  if (last == arg) return false;
   size_t length = static_cast<size_t>(last - arg);
   char directory[PATH_MAX];
-  if (length >= sizeof(directory))
-    return false;
+  if (length >= sizeof(directory)) return false;
   std::memcpy(directory, arg, length);
   directory[length] = '\0';
   struct stat info;
@@ -43,13 +41,10 @@ void Flip(int* flag) {
 }  // namespace
 
 bool IsOptionGroup(const char* arg) {
-  if (arg[0] == '-')
-    return true;
-  if (arg[0] != '/')
-    return false;
+  if (arg[0] == '-') return true;
+  if (arg[0] != '/') return false;
 #ifndef _WIN32
-  if (IsAbsolutePathSpec(arg))
-    return false;
+  if (IsAbsolutePathSpec(arg)) return false;
 #endif
   return true;
 }
@@ -94,8 +89,7 @@ int KeloMain(int argc, char** argv) {
     usageDue = false;
     ProcessFileSpec(argv[i]);
   }
-  if (usageDue)
-    PrintUsage();
+  if (usageDue) PrintUsage();
   // A report that could not be written (a full disk, a closed pipe) is not a
   // success.
   bool written = std::fflush(stdout) == 0 && !std::ferror(stdout);

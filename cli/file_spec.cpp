@@ -26,8 +26,7 @@ bool IsReportable(const WIN32_FIND_DATAA& found) {
 
 bool NextReportable(HANDLE find, WIN32_FIND_DATAA* found) {
   while (FindNextFileA(find, found)) {
-    if (IsReportable(*found))
-      return true;
+    if (IsReportable(*found)) return true;
   }
   return false;
 }
@@ -42,16 +41,14 @@ int ProcessFileSpec(const char* spec) {
   HANDLE find = FindFirstFileA(spec, &found);
   bool any = find != INVALID_HANDLE_VALUE && (IsReportable(found) || NextReportable(find, &found));
   if (!any) {
-    if (find != INVALID_HANDLE_VALUE)
-      FindClose(find);
+    if (find != INVALID_HANDLE_VALUE) FindClose(find);
     std::printf("  %s%s\n", spec, text::kNotFoundSuffix);
     return -1;
   }
   do {
     FormatInto(fullPath, sizeof(fullPath), "%s%s", dirPrefix, found.cFileName);
     std::printf("<<%s>>\n", fullPath);
-    if (ReportFile(fullPath) == kReportNoMemory)
-      break;
+    if (ReportFile(fullPath) == kReportNoMemory) break;
   } while (NextReportable(find, &found));
   FindClose(find);
   return 0;

@@ -15,10 +15,8 @@ bool IsDotName(const char* name, size_t length) {
 }
 
 void CopyCut(char* out, size_t outSize, const char* text, size_t length) {
-  if (outSize == 0)
-    return;
-  if (length > outSize - 1)
-    length = outSize - 1;
+  if (outSize == 0) return;
+  if (length > outSize - 1) length = outSize - 1;
   std::memcpy(out, text, length);
   out[length] = '\0';
 }
@@ -28,8 +26,7 @@ void SplitFileSpec(const char* spec, LeadByteTest isLeadByte, char* drive, size_
                    char* dir, size_t dirSize) {
   size_t length = strnlen(spec, kSpecSplitLength);
   size_t start = 0;
-  if (length >= 2 && spec[1] == ':')
-    start = 2;
+  if (length >= 2 && spec[1] == ':') start = 2;
   CopyCut(drive, driveSize, spec, start);
 
   size_t dirEnd = start;  // one past the last separator
@@ -39,11 +36,9 @@ void SplitFileSpec(const char* spec, LeadByteTest isLeadByte, char* drive, size_
       i += 2;
       continue;
     }
-    if (IsSeparator(spec[i]))
-      dirEnd = i + 1;
+    if (IsSeparator(spec[i])) dirEnd = i + 1;
     ++i;
   }
-  if (IsDotName(spec + dirEnd, length - dirEnd))
-    dirEnd = length;
+  if (IsDotName(spec + dirEnd, length - dirEnd)) dirEnd = length;
   CopyCut(dir, dirSize, spec + start, dirEnd - start);
 }

@@ -9,8 +9,7 @@
 #include <cstring>
 
 size_t MemorySource::ReadAt(uint64_t offset, void* out, size_t length) {
-  if (offset >= size_)
-    return 0;
+  if (offset >= size_) return 0;
   size_t available = size_ - static_cast<size_t>(offset);
   size_t count = length < available ? length : available;
   std::memcpy(out, data_ + offset, count);
@@ -18,16 +17,14 @@ size_t MemorySource::ReadAt(uint64_t offset, void* out, size_t length) {
 }
 
 FileSource::~FileSource() {
-  if (fd_ >= 0)
-    close(fd_);
+  if (fd_ >= 0) close(fd_);
 }
 
 bool FileSource::Open(const char* path) {
   // O_NONBLOCK: opening a FIFO that nobody writes to must not wait for a
   // writer. The file type is checked before anything is read.
   int fd = open(path, O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
-  if (fd < 0)
-    return false;
+  if (fd < 0) return false;
   struct stat info;
   if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
     close(fd);
@@ -38,16 +35,13 @@ bool FileSource::Open(const char* path) {
 }
 
 size_t FileSource::ReadAt(uint64_t offset, void* out, size_t length) {
-  if (fd_ < 0 || offset > static_cast<uint64_t>(INT64_MAX))
-    return 0;
+  if (fd_ < 0 || offset > static_cast<uint64_t>(INT64_MAX)) return 0;
   size_t done = 0;
   auto* bytes = static_cast<uint8_t*>(out);
   while (done < length) {
     ssize_t got = pread(fd_, bytes + done, length - done, static_cast<off_t>(offset + done));
-    if (got < 0 && errno == EINTR)
-      continue;
-    if (got <= 0)
-      break;
+    if (got < 0 && errno == EINTR) continue;
+    if (got <= 0) break;
     done += static_cast<size_t>(got);
   }
   return done;

@@ -17,22 +17,19 @@ struct ByteView {
 }
 
 [[nodiscard]] inline bool ReadU8(ByteView view, size_t offset, uint8_t* out) {
-  if (!Fits(offset, 1, view.size))
-    return false;
+  if (!Fits(offset, 1, view.size)) return false;
   *out = view.data[offset];
   return true;
 }
 
 [[nodiscard]] inline bool ReadU16(ByteView view, size_t offset, uint16_t* out) {
-  if (!Fits(offset, 2, view.size))
-    return false;
+  if (!Fits(offset, 2, view.size)) return false;
   *out = static_cast<uint16_t>(view.data[offset] | (view.data[offset + 1] << 8));
   return true;
 }
 
 [[nodiscard]] inline bool ReadU32(ByteView view, size_t offset, uint32_t* out) {
-  if (!Fits(offset, 4, view.size))
-    return false;
+  if (!Fits(offset, 4, view.size)) return false;
   *out = static_cast<uint32_t>(view.data[offset]) |
          (static_cast<uint32_t>(view.data[offset + 1]) << 8) |
          (static_cast<uint32_t>(view.data[offset + 2]) << 16) |
@@ -41,8 +38,7 @@ struct ByteView {
 }
 
 [[nodiscard]] inline bool SubView(ByteView view, size_t offset, size_t length, ByteView* out) {
-  if (!Fits(offset, length, view.size))
-    return false;
+  if (!Fits(offset, length, view.size)) return false;
   out->data = view.data + offset;
   out->size = length;
   return true;

@@ -35,8 +35,7 @@ bool HasDrive(const char* spec) {
 bool Describe(const char* directoryPath, const char* name, bool knownDirectory, bool knownFile,
               WIN32_FIND_DATAA* found) {
   size_t nameLength = std::strlen(name);
-  if (nameLength >= sizeof(found->cFileName))
-    return false;
+  if (nameLength >= sizeof(found->cFileName)) return false;
   bool isDirectory = knownDirectory;
   if (!knownDirectory && !knownFile) {
     char path[PATH_MAX + NAME_MAX + 2];
@@ -55,8 +54,7 @@ bool Describe(const char* directoryPath, const char* name, bool knownDirectory, 
 
 bool NextMatch(FindState* state, WIN32_FIND_DATAA* found) {
   while (struct dirent* entry = readdir(state->directory)) {
-    if (!MatchesName(state->pattern, entry->d_name))
-      continue;
+    if (!MatchesName(state->pattern, entry->d_name)) continue;
     bool knownDirectory = entry->d_type == DT_DIR;
     bool knownFile = entry->d_type == DT_REG;
     if (Describe(state->directoryPath, entry->d_name, knownDirectory, knownFile, found)) {
@@ -69,8 +67,7 @@ bool NextMatch(FindState* state, WIN32_FIND_DATAA* found) {
 }  // namespace
 
 HANDLE WINAPI FindFirstFileA(const char* spec, WIN32_FIND_DATAA* found) {
-  if (spec == nullptr || found == nullptr || HasDrive(spec))
-    return INVALID_HANDLE_VALUE;
+  if (spec == nullptr || found == nullptr || HasDrive(spec)) return INVALID_HANDLE_VALUE;
   size_t length = std::strlen(spec);
   size_t nameStart = length;
   while (nameStart > 0 && !IsSeparator(spec[nameStart - 1])) --nameStart;
@@ -97,8 +94,7 @@ HANDLE WINAPI FindFirstFileA(const char* spec, WIN32_FIND_DATAA* found) {
     }
   }
   state->directory = opendir(nameStart == 0 ? "." : state->directoryPath);
-  if (state->directory != nullptr && NextMatch(state, found))
-    return state;
+  if (state->directory != nullptr && NextMatch(state, found)) return state;
   FindClose(state);
   return INVALID_HANDLE_VALUE;
 }
@@ -112,11 +108,9 @@ BOOL WINAPI FindNextFileA(HANDLE find, WIN32_FIND_DATAA* found) {
 }
 
 BOOL WINAPI FindClose(HANDLE find) {
-  if (find == nullptr || find == INVALID_HANDLE_VALUE)
-    return FALSE;
+  if (find == nullptr || find == INVALID_HANDLE_VALUE) return FALSE;
   auto* state = static_cast<FindState*>(find);
-  if (state->directory != nullptr)
-    closedir(state->directory);
+  if (state->directory != nullptr) closedir(state->directory);
   delete state;
   return TRUE;
 }

@@ -15,10 +15,8 @@ void SetGlobalAllocFailure(int allocationsToPass) {
 }
 
 HGLOBAL WINAPI GlobalAlloc(UINT flags, SIZE_T bytes) {
-  if (allocationsBeforeFailure >= 0 && allocationsBeforeFailure-- == 0)
-    return nullptr;
-  if (bytes == 0)
-    bytes = 1;
+  if (allocationsBeforeFailure >= 0 && allocationsBeforeFailure-- == 0) return nullptr;
+  if (bytes == 0) bytes = 1;
   return (flags & GMEM_ZEROINIT) != 0 ? std::calloc(1, bytes) : std::malloc(bytes);
 }
 

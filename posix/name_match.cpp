@@ -52,8 +52,7 @@ bool Glob(const char* pattern, size_t patternLength, const char* name) {
 }  // namespace
 
 bool MatchesName(const char* pattern, const char* name) {
-  if (std::strcmp(pattern, "*.*") == 0)
-    return true;
+  if (std::strcmp(pattern, "*.*") == 0) return true;
   size_t length = std::strlen(pattern);
   if (length > 0 && pattern[length - 1] == '.') {
     return std::strchr(name, '.') == nullptr && Glob(pattern, length - 1, name);

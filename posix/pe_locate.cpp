@@ -56,8 +56,7 @@ bool RvaToOffset(WindowReader& reader, const SectionTable& sections, uint32_t rv
         !reader.U32(header + kSectionPointerToRawData, &rawPointer)) {
       return false;
     }
-    if (rva < virtualAddress || rva - virtualAddress >= rawSize)
-      continue;
+    if (rva < virtualAddress || rva - virtualAddress >= rawSize) continue;
     uint64_t delta = rva - virtualAddress;
     *offset = static_cast<uint64_t>(rawPointer) + delta;
     *available = rawSize - delta;
@@ -74,8 +73,7 @@ struct Directory {
 
 bool ReadDirectory(WindowReader& reader, uint64_t base, uint64_t limit, uint32_t offset,
                    Directory* out) {
-  if (!Fits(offset, kDirectoryHeaderSize, limit))
-    return false;
+  if (!Fits(offset, kDirectoryHeaderSize, limit)) return false;
   uint16_t named = 0, ids = 0;
   if (!reader.U16(base + offset + kDirectoryNamedCount, &named) ||
       !reader.U16(base + offset + kDirectoryIdCount, &ids)) {
@@ -83,8 +81,7 @@ bool ReadDirectory(WindowReader& reader, uint64_t base, uint64_t limit, uint32_t
   }
   out->entries = base + offset + kDirectoryHeaderSize;
   out->count = static_cast<uint32_t>(named) + ids;
-  if (!Fits(offset + kDirectoryHeaderSize, out->count * kDirectoryEntrySize, limit))
-    return false;
+  if (!Fits(offset + kDirectoryHeaderSize, out->count * kDirectoryEntrySize, limit)) return false;
   return true;
 }
 
@@ -102,8 +99,7 @@ bool ReadEntry(WindowReader& reader, const Directory& directory, uint32_t index,
 bool FindNumbered(WindowReader& reader, const Directory& directory, uint32_t id, Entry* out) {
   for (uint32_t i = 0; i < directory.count; ++i) {
     Entry entry;
-    if (!ReadEntry(reader, directory, i, &entry))
-      return false;
+    if (!ReadEntry(reader, directory, i, &entry)) return false;
     if ((entry.name & kHighBit) == 0 && entry.name == id) {
       *out = entry;
       return true;
@@ -116,8 +112,7 @@ bool FindNumbered(WindowReader& reader, const Directory& directory, uint32_t id,
 bool PickEntry(WindowReader& reader, const Directory& directory, const uint32_t* ids,
                size_t idCount, Entry* out) {
   for (size_t i = 0; i < idCount; ++i) {
-    if (FindNumbered(reader, directory, ids[i], out))
-      return true;
+    if (FindNumbered(reader, directory, ids[i], out)) return true;
   }
   return directory.count > 0 && ReadEntry(reader, directory, 0, out);
 }
@@ -132,8 +127,7 @@ bool LocatePeVersion(WindowReader& reader, uint32_t newHeader, ResourceLocation*
     return false;
   }
   uint64_t optional = fileHeader + kFileHeaderSize;
-  if (!reader.U16(optional, &magic))
-    return false;
+  if (!reader.U16(optional, &magic)) return false;
   uint64_t rvaCountAt = 0, directoriesAt = 0;
   if (magic == kPe32Magic) {
     rvaCountAt = kPe32RvaCount;
@@ -153,13 +147,11 @@ bool LocatePeVersion(WindowReader& reader, uint32_t newHeader, ResourceLocation*
     return false;
   }
   uint32_t resourceRva = 0;
-  if (!reader.U32(optional + resourceEntry, &resourceRva) || resourceRva == 0)
-    return false;
+  if (!reader.U32(optional + resourceEntry, &resourceRva) || resourceRva == 0) return false;
 
   SectionTable sections{optional + optionalSize, sectionCount};
   uint64_t base = 0, limit = 0;
-  if (!RvaToOffset(reader, sections, resourceRva, &base, &limit))
-    return false;
+  if (!RvaToOffset(reader, sections, resourceRva, &base, &limit)) return false;
 
   // Three fixed levels, walked without recursion: a tree whose entries point
   // back at their own directory cannot make this loop.

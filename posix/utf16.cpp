@@ -14,13 +14,10 @@ uint32_t NextCodePoint(ByteView units, size_t* unit) {
   size_t count = units.size / 2;
   uint16_t first = UnitAt(units, *unit);
   *unit += 1;
-  if (first < 0xD800 || first > 0xDFFF)
-    return first;
-  if (first >= 0xDC00 || *unit >= count)
-    return kReplacement;
+  if (first < 0xD800 || first > 0xDFFF) return first;
+  if (first >= 0xDC00 || *unit >= count) return kReplacement;
   uint16_t second = UnitAt(units, *unit);
-  if (second < 0xDC00 || second > 0xDFFF)
-    return kReplacement;
+  if (second < 0xDC00 || second > 0xDFFF) return kReplacement;
   *unit += 1;
   return 0x10000u + ((static_cast<uint32_t>(first) - 0xD800u) << 10) +
          (static_cast<uint32_t>(second) - 0xDC00u);

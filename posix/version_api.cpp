@@ -37,33 +37,25 @@ bool ReadFromPath(const char* path, LastResource* into) {
 
 DWORD WINAPI GetFileVersionInfoSizeA(const char* path, DWORD* handle) {
   last.valid = false;
-  if (handle != nullptr)
-    *handle = 0;
-  if (path == nullptr || std::strlen(path) >= sizeof(last.path))
-    return 0;
-  if (!ReadFromPath(path, &last))
-    return 0;
+  if (handle != nullptr) *handle = 0;
+  if (path == nullptr || std::strlen(path) >= sizeof(last.path)) return 0;
+  if (!ReadFromPath(path, &last)) return 0;
   size_t size = VersionBlockSize(ByteView{last.bytes, last.size}, last.form);
-  if (size == 0)
-    return 0;
+  if (size == 0) return 0;
   std::strcpy(last.path, path);
   last.valid = true;
   last.handle = ++handleCounter;
-  if (last.handle == 0)
-    last.handle = ++handleCounter;
-  if (handle != nullptr)
-    *handle = last.handle;
+  if (last.handle == 0) last.handle = ++handleCounter;
+  if (handle != nullptr) *handle = last.handle;
   return static_cast<DWORD>(size);
 }
 
 BOOL WINAPI GetFileVersionInfoA(const char* path, DWORD handle, DWORD size, void* data) {
-  if (path == nullptr || data == nullptr)
-    return FALSE;
+  if (path == nullptr || data == nullptr) return FALSE;
   bool cached =
       last.valid && handle != 0 && handle == last.handle && std::strcmp(path, last.path) == 0;
   last.valid = false;
-  if (!cached && !ReadFromPath(path, &last))
-    return FALSE;
+  if (!cached && !ReadFromPath(path, &last)) return FALSE;
   return LayOutVersionBlock(ByteView{last.bytes, last.size}, last.form, static_cast<uint8_t*>(data),
                             size)
              ? TRUE
@@ -76,9 +68,7 @@ BOOL WINAPI VerQueryValueA(const void* block, const char* subBlock, void** buffe
   if (!QueryVersionBlock(static_cast<const uint8_t*>(block), subBlock, &value, &valueLength)) {
     return FALSE;
   }
-  if (buffer != nullptr)
-    *buffer = const_cast<uint8_t*>(value);
-  if (length != nullptr)
-    *length = static_cast<UINT>(valueLength);
+  if (buffer != nullptr) *buffer = const_cast<uint8_t*>(value);
+  if (length != nullptr) *length = static_cast<UINT>(valueLength);
   return TRUE;
 }

@@ -56,36 +56,28 @@ bool ParseNode(ByteView tree, BlockForm form, size_t start, size_t limit, Node* 
   const size_t headerSize = wide ? 6 : 4;
   const size_t unit = wide ? 2 : 1;
   uint16_t length = 0, valueLength = 0, type = 0;
-  if (limit > tree.size || !Fits(start, headerSize, limit))
-    return false;
-  if (!ReadU16(tree, start, &length) || !ReadU16(tree, start + 2, &valueLength))
-    return false;
-  if (wide && !ReadU16(tree, start + 4, &type))
-    return false;
-  if (length < headerSize + unit)
-    return false;
+  if (limit > tree.size || !Fits(start, headerSize, limit)) return false;
+  if (!ReadU16(tree, start, &length) || !ReadU16(tree, start + 2, &valueLength)) return false;
+  if (wide && !ReadU16(tree, start + 4, &type)) return false;
+  if (length < headerSize + unit) return false;
   node->start = start;
   node->end = Fits(start, length, limit) ? start + length : limit;
   node->keyStart = start + headerSize;
   size_t at = node->keyStart;
   for (;;) {
-    if (!Fits(at, unit, node->end))
-      return false;  // a key without its NUL
-    if (tree.data[at] == 0 && (!wide || tree.data[at + 1] == 0))
-      break;
+    if (!Fits(at, unit, node->end)) return false;  // a key without its NUL
+    if (tree.data[at] == 0 && (!wide || tree.data[at + 1] == 0)) break;
     at += unit;
   }
   node->keyLength = at - node->keyStart;
   node->valueLength = valueLength;
   node->valueStart = AlignUp4(at + unit);
-  if (node->valueStart > node->end)
-    node->valueStart = node->end;
+  if (node->valueStart > node->end) node->valueStart = node->end;
   size_t declared = (wide && type == kTextType) ? 2u * valueLength : valueLength;
   size_t room = node->end - node->valueStart;
   node->valueBytes = declared < room ? declared : room;
   node->childrenStart = AlignUp4(node->valueStart + node->valueBytes);
-  if (node->childrenStart > node->end)
-    node->childrenStart = node->end;
+  if (node->childrenStart > node->end) node->childrenStart = node->end;
   return true;
 }
 
@@ -95,8 +87,7 @@ class Children {
   Children(ByteView tree, BlockForm form, const Node& parent)
       : tree_(tree), form_(form), next_(parent.childrenStart), end_(parent.end) {}
   bool Next(Node* child) {
-    if (next_ >= end_ || !ParseNode(tree_, form_, next_, end_, child))
-      return false;
+    if (next_ >= end_ || !ParseNode(tree_, form_, next_, end_, child)) return false;
     next_ = AlignUp4(child->end);
     return true;
   }
@@ -118,11 +109,9 @@ bool KeyMatches(ByteView tree, BlockForm form, const Node& node, const char* nam
                 size_t nameLength) {
   ByteView key{tree.data + node.keyStart, node.keyLength};
   if (form == BlockForm::kNarrow) {
-    if (key.size != nameLength)
-      return false;
+    if (key.size != nameLength) return false;
     for (size_t i = 0; i < nameLength; ++i) {
-      if (FoldAscii(static_cast<char>(key.data[i])) != FoldAscii(name[i]))
-        return false;
+      if (FoldAscii(static_cast<char>(key.data[i])) != FoldAscii(name[i])) return false;
     }
     return true;
   }
@@ -157,24 +146,20 @@ void CopyStringValue(ByteView tree, BlockForm form, const Node& node, char* out,
     // Some linkers count this length in bytes rather than characters; the
     // value stops at its NUL or at the node's end either way.
     size_t bytes = 2u * node.valueLength;
-    if (bytes > node.end - node.valueStart)
-      bytes = node.end - node.valueStart;
+    if (bytes > node.end - node.valueStart) bytes = node.end - node.valueStart;
     ByteView units{tree.data + node.valueStart, bytes & ~static_cast<size_t>(1)};
     size_t unit = 0;
     while (unit < units.size / 2) {
       uint32_t codePoint = NextCodePoint(units, &unit);
-      if (codePoint == 0)
-        break;
+      if (codePoint == 0) break;
       char encoded[4];
       size_t count = EncodeUtf8(codePoint, encoded);
-      if (used + count + 1 > room)
-        break;
+      if (used + count + 1 > room) break;
       std::memcpy(out + used, encoded, count);
       used += count;
     }
   }
-  if (room > 0)
-    out[used] = '\0';
+  if (room > 0) out[used] = '\0';
 }
 
 // Makes the narrow copies of every value under "\StringFileInfo\<table>\".
@@ -182,8 +167,7 @@ void CopyStrings(ByteView tree, BlockForm form, const Node& root, uint8_t* copie
   Children tops(tree, form, root);
   Node top, table, string;
   while (tops.Next(&top)) {
-    if (!IsStringFileInfo(tree, form, top))
-      continue;
+    if (!IsStringFileInfo(tree, form, top)) continue;
     Children tables(tree, form, top);
     while (tables.Next(&table)) {
       Children strings(tree, form, table);
@@ -198,8 +182,7 @@ void CopyStrings(ByteView tree, BlockForm form, const Node& root, uint8_t* copie
 
 bool ParseRoot(ByteView resource, BlockForm form, Node* root) {
   uint16_t length = 0;
-  if (!ReadU16(resource, 0, &length))
-    return false;
+  if (!ReadU16(resource, 0, &length)) return false;
   // The tree is what the root claims; bytes the file lacks read as zero.
   ByteView claimed{resource.data, length < resource.size ? length : resource.size};
   return ParseNode(claimed, form, 0, claimed.size, root);
@@ -209,36 +192,30 @@ bool ParseRoot(ByteView resource, BlockForm form, Node* root) {
 
 size_t VersionBlockSize(ByteView resource, BlockForm form) {
   Node root;
-  if (!ParseRoot(resource, form, &root))
-    return 0;
+  if (!ParseRoot(resource, form, &root)) return 0;
   uint16_t length = 0;
-  if (!ReadU16(resource, 0, &length))
-    return 0;
+  if (!ReadU16(resource, 0, &length)) return 0;
   return CopyAreaStart(length) + CopyAreaSize(length);
 }
 
 bool LayOutVersionBlock(ByteView resource, BlockForm form, uint8_t* block, size_t blockSize) {
   size_t needed = VersionBlockSize(resource, form);
-  if (needed == 0 || needed > blockSize)
-    return false;
+  if (needed == 0 || needed > blockSize) return false;
   uint16_t length = 0;
-  if (!ReadU16(resource, 0, &length))
-    return false;
+  if (!ReadU16(resource, 0, &length)) return false;
   std::memset(block, 0, needed);
   std::memcpy(block, resource.data, length < resource.size ? length : resource.size);
   std::memcpy(block + AlignUp4(length), form == BlockForm::kWide ? kWideTag : kNarrowTag, kTagSize);
   ByteView tree{block, length};
   Node root;
-  if (!ParseNode(tree, form, 0, tree.size, &root))
-    return false;
+  if (!ParseNode(tree, form, 0, tree.size, &root)) return false;
   CopyStrings(tree, form, root, block + CopyAreaStart(length));
   return true;
 }
 
 bool QueryVersionBlock(const uint8_t* block, const char* subBlock, const uint8_t** value,
                        size_t* length) {
-  if (block == nullptr || subBlock == nullptr)
-    return false;
+  if (block == nullptr || subBlock == nullptr) return false;
   const size_t treeSize = static_cast<size_t>(block[0] | (block[1] << 8));
   const uint8_t* tag = block + AlignUp4(treeSize);
   BlockForm form;
@@ -251,8 +228,7 @@ bool QueryVersionBlock(const uint8_t* block, const char* subBlock, const uint8_t
   }
   ByteView tree{block, treeSize};
   Node node;
-  if (!ParseNode(tree, form, 0, tree.size, &node))
-    return false;
+  if (!ParseNode(tree, form, 0, tree.size, &node)) return false;
   size_t depth = 0;
   bool underStrings = false;
   for (const char* at = subBlock; *at != '\0';) {
@@ -270,10 +246,8 @@ bool QueryVersionBlock(const uint8_t* block, const char* subBlock, const uint8_t
         break;
       }
     }
-    if (!found)
-      return false;
-    if (depth == 0)
-      underStrings = IsStringFileInfo(tree, form, child);
+    if (!found) return false;
+    if (depth == 0) underStrings = IsStringFileInfo(tree, form, child);
     node = child;
     ++depth;
     at += nameLength;

@@ -2,15 +2,13 @@
 #include "posix/window_reader.h"
 
 bool WindowReader::View(uint64_t offset, size_t length, ByteView* out) {
-  if (length > kWindowSize)
-    return false;
+  if (length > kWindowSize) return false;
   bool inside = loaded_ && offset >= start_ && Fits(offset - start_, length, filled_);
   if (!inside) {
     start_ = offset;
     filled_ = source_.ReadAt(offset, window_, kWindowSize);
     loaded_ = true;
-    if (length > filled_)
-      return false;
+    if (length > filled_) return false;
   }
   out->data = window_ + (offset - start_);
   out->size = length;

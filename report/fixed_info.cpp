@@ -49,12 +49,10 @@ const char* ValueText(const text::ValueText* table, size_t count, uint32_t value
 
 void PrintFixedFileInfo() {
   void* root = nullptr;
-  if (!VerQueryValueA(versionData, "\\", &root, &valueLength))
-    return;
+  if (!VerQueryValueA(versionData, "\\", &root, &valueLength)) return;
   // A root value shorter than VS_FIXEDFILEINFO is treated as absent: the
   // platform can report success with fewer bytes, even none.
-  if (valueLength < kFixedInfoSize || !InsideVersionData(root, kFixedInfoSize))
-    return;
+  if (valueLength < kFixedInfoSize || !InsideVersionData(root, kFixedInfoSize)) return;
   const auto* info = static_cast<const unsigned char*>(root);
 
   PrintVersionLine(text::kProductVersionLabel, FieldAt(info, kProductVersionMS),
@@ -83,7 +81,6 @@ void PrintFixedFileInfo() {
   } else if (type == text::kVirtualDeviceType) {
     AppendInto(lineBuffer, sizeof(lineBuffer), "(0x%08X)", static_cast<unsigned>(subtype));
   }
-  if (subtypeText != nullptr)
-    AppendInto(lineBuffer, sizeof(lineBuffer), "%s", subtypeText);
+  if (subtypeText != nullptr) AppendInto(lineBuffer, sizeof(lineBuffer), "%s", subtypeText);
   std::printf("%s\n", lineBuffer);
 }

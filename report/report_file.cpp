@@ -25,8 +25,7 @@ int ReportFile(const char* path) {
                        : nullptr;
   void* locked = memory != nullptr ? GlobalLock(memory) : nullptr;
   if (locked == nullptr) {
-    if (memory != nullptr)
-      GlobalFree(memory);
+    if (memory != nullptr) GlobalFree(memory);
     std::printf("  %s\n", text::kAllocFailed);
     return kReportNoMemory;
   }
@@ -36,8 +35,7 @@ int ReportFile(const char* path) {
   // taken leaves the block zero-filled, and the report goes on from that.
   GetFileVersionInfoA(path, handle, size, versionData);
 
-  if (optFixedInfo)
-    PrintFixedFileInfo();
+  if (optFixedInfo) PrintFixedFileInfo();
   ChooseStringTable();
   PrintStringFields();
 

@@ -9,14 +9,11 @@
 #include "verinfo/version_api.h"
 
 int QueryStringField(const char* key, int print) {
-  if (!FormatInto(queryPath, sizeof(queryPath), "%s%s", stringTablePrefix, key))
-    return 0;
+  if (!FormatInto(queryPath, sizeof(queryPath), "%s%s", stringTablePrefix, key)) return 0;
   void* value = nullptr;
-  if (!VerQueryValueA(versionData, queryPath, &value, &valueLength))
-    return 0;
+  if (!VerQueryValueA(versionData, queryPath, &value, &valueLength)) return 0;
   fieldValue = static_cast<const char*>(value);
-  if (!print)
-    return 1;
+  if (!print) return 1;
 
   if (!optJapanese) {
     std::printf("%16s: ", key);

@@ -45,8 +45,7 @@ void ChooseStringTable() {
     unsigned codePage = translationEntry[2] | (translationEntry[3] << 8);
     FormatInto(stringTablePrefix, sizeof(stringTablePrefix), "\\StringFileInfo\\%04X%04X\\",
                language, codePage);
-    if (QueryStringField("FileVersion", 0))
-      return;
+    if (QueryStringField("FileVersion", 0)) return;
   }
   ProbeStringTables();
 }
@@ -54,8 +53,7 @@ void ChooseStringTable() {
 void ProbeStringTables() {
   for (size_t row = 0; row + 1 < kProbeRowCount; ++row) {
     UsePrefix(kProbeRows[row]);
-    if (QueryStringField("FileVersion", 0) || QueryStringField("ProductVersion", 0))
-      return;
+    if (QueryStringField("FileVersion", 0) || QueryStringField("ProductVersion", 0)) return;
   }
   UsePrefix(kProbeRows[kProbeRowCount - 1]);
 }

@@ -46,8 +46,7 @@ std::vector<std::string> SortedReports(const std::string& out) {
   size_t at = 0;
   while (at < out.size()) {
     size_t next = out.find("<<", at + 1);
-    if (next == std::string::npos)
-      next = out.size();
+    if (next == std::string::npos) next = out.size();
     reports.push_back(out.substr(at, next - at));
     at = next;
   }
@@ -162,8 +161,7 @@ TEST_F(CliTest, SpecialFilesReportNoVersion) {
 }
 
 TEST_F(CliTest, UnreadableFile) {
-  if (geteuid() == 0)
-    GTEST_SKIP() << "root reads every file";
+  if (geteuid() == 0) GTEST_SKIP() << "root reads every file";
   fixture::WriteFile(dir_ / "locked.dll", Library("l"));
   chmod((dir_ / "locked.dll").c_str(), 0);
   EXPECT_EQ(Run({"locked.dll"}).out, "<<locked.dll>>\n" + kNoVersion);

@@ -34,14 +34,11 @@ bool ReadAndQuery(const Bytes& bytes) {
   static uint8_t resource[kMaxVersionResource];
   size_t size = 0;
   BlockForm form;
-  if (!ReadVersionResource(source, resource, &size, &form))
-    return false;
+  if (!ReadVersionResource(source, resource, &size, &form)) return false;
   size_t blockSize = VersionBlockSize(ByteView{resource, size}, form);
-  if (blockSize == 0)
-    return false;
+  if (blockSize == 0) return false;
   std::vector<uint8_t> block(blockSize);
-  if (!LayOutVersionBlock(ByteView{resource, size}, form, block.data(), blockSize))
-    return false;
+  if (!LayOutVersionBlock(ByteView{resource, size}, form, block.data(), blockSize)) return false;
   for (const char* path :
        {"\\", "\\VarFileInfo\\Translation", "\\StringFileInfo\\040904B0\\FileVersion",
         "\\StringFileInfo\\040904B0\\CompanyName"}) {
@@ -56,7 +53,8 @@ bool ReadAndQuery(const Bytes& bytes) {
 }
 
 TEST(HostileTest, TruncatedAtEveryOffset) {
-  for (fixture::Format format : {fixture::Format::kPe32, fixture::Format::kPe32Plus}) {
+  for (fixture::Format format : {fixture::Format::kPe32, fixture::Format::kPe32Plus,
+                                 fixture::Format::kNe, fixture::Format::kLe}) {
     fixture::Image image = Sample(format);
     const Bytes& full = image.bytes;
     ASSERT_TRUE(ReadAndQuery(full));

@@ -25,10 +25,8 @@ Bytes LayOut(const Bytes& resource, BlockForm form) {
 std::string Query(const Bytes& block, const char* path, UINT* length = nullptr) {
   void* value = nullptr;
   UINT found = 0;
-  if (!VerQueryValueA(block.data(), path, &value, &found))
-    return "<missing>";
-  if (length != nullptr)
-    *length = found;
+  if (!VerQueryValueA(block.data(), path, &value, &found)) return "<missing>";
+  if (length != nullptr) *length = found;
   return std::string(static_cast<const char*>(value));
 }
 

@@ -7,8 +7,7 @@
 
 namespace {
 bool FormatArgs(char* buffer, size_t size, const char* format, va_list args) {
-  if (size == 0)
-    return false;
+  if (size == 0) return false;
   int written = std::vsnprintf(buffer, size, format, args);
   if (written < 0) {
     buffer[0] = '\0';
@@ -28,8 +27,7 @@ bool FormatInto(char* buffer, size_t size, const char* format, ...) {
 
 bool AppendInto(char* buffer, size_t size, const char* format, ...) {
   size_t used = strnlen(buffer, size);
-  if (used >= size)
-    return false;
+  if (used >= size) return false;
   va_list args;
   va_start(args, format);
   bool fitted = FormatArgs(buffer + used, size - used, format, args);

@@ -154,16 +154,14 @@ const size_t kFontSubtypeTextCount = KELO_COUNT(kFontSubtypeTexts);
 
 const ValueText* FindValueText(const ValueText* table, size_t count, uint32_t value) {
   for (size_t i = 0; i < count; ++i) {
-    if (table[i].value == value)
-      return &table[i];
+    if (table[i].value == value) return &table[i];
   }
   return nullptr;
 }
 
 const char* JapaneseFieldLabel(const char* key) {
   for (size_t i = 0; i < kFieldLabelCount; ++i) {
-    if (std::strcmp(kFieldLabels[i].key, key) == 0)
-      return kFieldLabels[i].japanese;
+    if (std::strcmp(kFieldLabels[i].key, key) == 0) return kFieldLabels[i].japanese;
   }
   return nullptr;
 }

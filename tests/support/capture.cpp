@@ -14,8 +14,7 @@ std::string RunInProcess(const std::vector<std::string>& args, int* status) {
   std::fflush(stdout);
   char path[] = "/tmp/kelo-capture-XXXXXX";
   int fd = mkstemp(path);
-  if (fd < 0)
-    throw std::runtime_error("mkstemp");
+  if (fd < 0) throw std::runtime_error("mkstemp");
   int saved = dup(1);
   dup2(fd, 1);
   close(fd);
@@ -29,8 +28,7 @@ std::string RunInProcess(const std::vector<std::string>& args, int* status) {
   std::fflush(stdout);
   dup2(saved, 1);
   close(saved);
-  if (status != nullptr)
-    *status = result;
+  if (status != nullptr) *status = result;
   std::ifstream in(path, std::ios::binary);
   std::stringstream text;
   text << in.rdbuf();

@@ -16,15 +16,12 @@ void Drain(int outFd, int errFd, std::string* out, std::string* err) {
   struct pollfd fds[2] = {{outFd, POLLIN, 0}, {errFd, POLLIN, 0}};
   std::string* sinks[2] = {out, err};
   int open = (outFd >= 0) + 1;
-  if (outFd < 0)
-    fds[0].fd = -1;
+  if (outFd < 0) fds[0].fd = -1;
   char buffer[65536];
   while (open > 0) {
-    if (poll(fds, 2, -1) < 0)
-      break;
+    if (poll(fds, 2, -1) < 0) break;
     for (int i = 0; i < 2; ++i) {
-      if (fds[i].fd < 0 || fds[i].revents == 0)
-        continue;
+      if (fds[i].fd < 0 || fds[i].revents == 0) continue;
       ssize_t got = read(fds[i].fd, buffer, sizeof(buffer));
       if (got <= 0) {
         close(fds[i].fd);
@@ -53,24 +50,21 @@ RunResult RunKelo(const std::vector<std::string>& args, const std::string& cwd,
   argv.push_back(nullptr);
   pid_t child = fork();
   if (child == 0) {
-    if (chdir(cwd.c_str()) != 0)
-      _exit(126);
+    if (chdir(cwd.c_str()) != 0) _exit(126);
     int devNull = open("/dev/null", O_RDONLY);
     dup2(devNull, 0);
     if (stdoutPath.empty()) {
       dup2(outPipe[1], 1);
     } else {
       int fd = open(stdoutPath.c_str(), O_WRONLY);
-      if (fd < 0)
-        _exit(125);
+      if (fd < 0) _exit(125);
       dup2(fd, 1);
     }
     dup2(errPipe[1], 2);
     execv(program.c_str(), argv.data());
     _exit(127);
   }
-  if (stdoutPath.empty())
-    close(outPipe[1]);
+  if (stdoutPath.empty()) close(outPipe[1]);
   close(errPipe[1]);
   RunResult result;
   Drain(stdoutPath.empty() ? outPipe[0] : -1, errPipe[0], &result.out, &result.err);
@@ -82,8 +76,7 @@ RunResult RunKelo(const std::vector<std::string>& args, const std::string& cwd,
 
 TempDir::TempDir() {
   std::string pattern = (std::filesystem::temp_directory_path() / "kelo-test-XXXXXX").string();
-  if (mkdtemp(pattern.data()) == nullptr)
-    throw std::runtime_error("mkdtemp");
+  if (mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp");
   path_ = pattern;
 }
 
