@@ -23,7 +23,5 @@ struct ResourceLocation {
 // The format-specific halves, given the offset of the new header that the
 // DOS header names.
 [[nodiscard]] bool LocatePeVersion(WindowReader& reader, uint32_t newHeader, ResourceLocation* out);
-[[nodiscard]] bool LocateNeVersion(WindowReader& reader, uint32_t newHeader,
-                                   ResourceLocation* out);
-[[nodiscard]] bool LocateLeVersion(WindowReader& reader, uint32_t newHeader,
-                                   ResourceLocation* out);
+[[nodiscard]] bool LocateNeVersion(WindowReader& reader, uint32_t newHeader, ResourceLocation* out);
+[[nodiscard]] bool LocateLeVersion(WindowReader& reader, uint32_t newHeader, ResourceLocation* out);

@@ -10,6 +10,7 @@
 #include "posix/native_path.h"
 #include "posix/version_block.h"
 #include "posix/version_resource.h"
+#include "posix/version_source.h"
 #include "posix/win_api.h"
 
 namespace {
@@ -26,7 +27,12 @@ struct LastResource {
 LastResource last;
 DWORD handleCounter = 0;
 
+ByteSource* sourceOverride = nullptr;
+
 bool ReadFromPath(const char* path, LastResource* into) {
+  if (sourceOverride != nullptr) {
+    return ReadVersionResource(*sourceOverride, into->bytes, &into->size, &into->form);
+  }
   char native[PATH_MAX];
   FileSource file;
   return ToNativePath(path, std::strlen(path), native, sizeof(native)) && file.Open(native) &&
@@ -34,6 +40,10 @@ bool ReadFromPath(const char* path, LastResource* into) {
 }
 
 }  // namespace
+
+void SetVersionSourceOverride(ByteSource* source) {
+  sourceOverride = source;
+}
 
 DWORD WINAPI GetFileVersionInfoSizeA(const char* path, DWORD* handle) {
   last.valid = false;
