@@ -26,16 +26,20 @@ bool FileSource::Open(const char* path) {
   int fd = open(path, O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
   if (fd < 0) return false;
   struct stat info;
-  if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+  if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || info.st_size < 0) {
     close(fd);
     return false;
   }
   fd_ = fd;
+  size_ = static_cast<uint64_t>(info.st_size);
   return true;
 }
 
 size_t FileSource::ReadAt(uint64_t offset, void* out, size_t length) {
-  if (fd_ < 0 || offset > static_cast<uint64_t>(INT64_MAX)) return 0;
+  if (fd_ < 0 || offset >= size_) return 0;
+  // Reads stop at the size the file had when opened, which saves a read
+  // call that would only find the end.
+  if (length > size_ - offset) length = static_cast<size_t>(size_ - offset);
   size_t done = 0;
   auto* bytes = static_cast<uint8_t*>(out);
   while (done < length) {

@@ -39,4 +39,5 @@ class FileSource final : public ByteSource {
 
  private:
   int fd_ = -1;
+  uint64_t size_ = 0;
 };

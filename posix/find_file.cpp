@@ -16,8 +16,8 @@ namespace {
 
 struct FindState {
   DIR* directory = nullptr;  // null for a name that was found directly
-  char directoryPath[PATH_MAX] = {};
-  char pattern[PATH_MAX] = {};
+  char directoryPath[PATH_MAX];
+  char pattern[PATH_MAX];
 };
 
 bool IsSeparator(char c) {

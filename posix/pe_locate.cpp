@@ -39,27 +39,63 @@ constexpr uint32_t kPreferredName = 1;
 constexpr uint32_t kNeutralLanguage = 0x0000;
 constexpr uint32_t kUsEnglish = 0x0409;
 
-struct SectionTable {
-  uint64_t offset;
-  uint16_t count;
+// The parts of a section header that map addresses to file offsets.
+struct Section {
+  uint32_t virtualAddress;
+  uint32_t rawSize;
+  uint32_t rawPointer;
 };
+
+// The section table. Tables of up to kCachedSections entries (every ordinary
+// image) are decoded once, so that mapping an address costs no read; a larger
+// one is read entry by entry.
+constexpr uint16_t kCachedSections = 96;
+struct SectionTable {
+  uint64_t offset = 0;
+  uint16_t count = 0;
+  bool cached = false;
+  Section sections[kCachedSections];
+};
+
+bool ReadSection(ByteView headers, uint64_t at, Section* out) {
+  return ReadU32(headers, at + kSectionVirtualAddress, &out->virtualAddress) &&
+         ReadU32(headers, at + kSectionSizeOfRawData, &out->rawSize) &&
+         ReadU32(headers, at + kSectionPointerToRawData, &out->rawPointer);
+}
+
+void CacheSections(WindowReader& reader, SectionTable* table) {
+  ByteView headers;
+  if (table->count > kCachedSections ||
+      !reader.View(table->offset, table->count * kSectionHeaderSize, &headers)) {
+    return;
+  }
+  for (uint16_t i = 0; i < table->count; ++i) {
+    if (!ReadSection(headers, i * kSectionHeaderSize, &table->sections[i])) return;
+  }
+  table->cached = true;
+}
+
+bool SectionAt(WindowReader& reader, const SectionTable& table, uint16_t index, Section* out) {
+  if (table.cached) {
+    *out = table.sections[index];
+    return true;
+  }
+  ByteView header;
+  return reader.View(table.offset + index * kSectionHeaderSize, kSectionHeaderSize, &header) &&
+         ReadSection(header, 0, out);
+}
 
 // Maps `rva` to a file offset through the section whose raw data holds it,
 // and tells how many bytes of that raw data follow it.
-bool RvaToOffset(WindowReader& reader, const SectionTable& sections, uint32_t rva, uint64_t* offset,
+bool RvaToOffset(WindowReader& reader, const SectionTable& table, uint32_t rva, uint64_t* offset,
                  uint64_t* available) {
-  for (uint16_t i = 0; i < sections.count; ++i) {
-    uint64_t header = sections.offset + i * kSectionHeaderSize;
-    uint32_t virtualAddress = 0, rawSize = 0, rawPointer = 0;
-    if (!reader.U32(header + kSectionVirtualAddress, &virtualAddress) ||
-        !reader.U32(header + kSectionSizeOfRawData, &rawSize) ||
-        !reader.U32(header + kSectionPointerToRawData, &rawPointer)) {
-      return false;
-    }
-    if (rva < virtualAddress || rva - virtualAddress >= rawSize) continue;
-    uint64_t delta = rva - virtualAddress;
-    *offset = static_cast<uint64_t>(rawPointer) + delta;
-    *available = rawSize - delta;
+  for (uint16_t i = 0; i < table.count; ++i) {
+    Section section;
+    if (!SectionAt(reader, table, i, &section)) return false;
+    if (rva < section.virtualAddress || rva - section.virtualAddress >= section.rawSize) continue;
+    uint64_t delta = rva - section.virtualAddress;
+    *offset = static_cast<uint64_t>(section.rawPointer) + delta;
+    *available = section.rawSize - delta;
     return true;
   }
   return false;
@@ -149,7 +185,10 @@ bool LocatePeVersion(WindowReader& reader, uint32_t newHeader, ResourceLocation*
   uint32_t resourceRva = 0;
   if (!reader.U32(optional + resourceEntry, &resourceRva) || resourceRva == 0) return false;
 
-  SectionTable sections{optional + optionalSize, sectionCount};
+  SectionTable sections;
+  sections.offset = optional + optionalSize;
+  sections.count = sectionCount;
+  CacheSections(reader, &sections);
   uint64_t base = 0, limit = 0;
   if (!RvaToOffset(reader, sections, resourceRva, &base, &limit)) return false;
 

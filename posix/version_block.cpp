@@ -63,12 +63,12 @@ bool ParseNode(ByteView tree, BlockForm form, size_t start, size_t limit, Node* 
   node->start = start;
   node->end = Fits(start, length, limit) ? start + length : limit;
   node->keyStart = start + headerSize;
+  // The key ends at its NUL, which must lie inside the node.
   size_t at = node->keyStart;
-  for (;;) {
-    if (!Fits(at, unit, node->end)) return false;  // a key without its NUL
-    if (tree.data[at] == 0 && (!wide || tree.data[at + 1] == 0)) break;
-    at += unit;
-  }
+  const uint8_t* data = tree.data;
+  const size_t last = node->end >= unit ? node->end - unit : 0;
+  while (at <= last && (data[at] != 0 || (wide && data[at + 1] != 0))) at += unit;
+  if (at > last || node->end < unit) return false;  // a key without its NUL
   node->keyLength = at - node->keyStart;
   node->valueLength = valueLength;
   node->valueStart = AlignUp4(at + unit);
@@ -81,15 +81,39 @@ bool ParseNode(ByteView tree, BlockForm form, size_t start, size_t limit, Node* 
   return true;
 }
 
-// Iterates the children of a node.
+size_t HeaderSize(BlockForm form) {
+  return form == BlockForm::kWide ? 6 : 4;
+}
+size_t UnitSize(BlockForm form) {
+  return form == BlockForm::kWide ? 2 : 1;
+}
+
+// Iterates the children of a node. A child too short to hold its header and
+// a key ends the walk; a child whose key has no NUL is passed over.
 class Children {
  public:
   Children(ByteView tree, BlockForm form, const Node& parent)
       : tree_(tree), form_(form), next_(parent.childrenStart), end_(parent.end) {}
-  bool Next(Node* child) {
-    if (next_ >= end_ || !ParseNode(tree_, form_, next_, end_, child)) return false;
-    next_ = AlignUp4(child->end);
+
+  // The bounds of the next child, without parsing its key.
+  bool NextBounds(size_t* start, size_t* end) {
+    uint16_t length = 0;
+    if (next_ >= end_ || !Fits(next_, HeaderSize(form_), end_) || !ReadU16(tree_, next_, &length) ||
+        length < HeaderSize(form_) + UnitSize(form_)) {
+      return false;
+    }
+    *start = next_;
+    *end = Fits(next_, length, end_) ? next_ + length : end_;
+    next_ = AlignUp4(*end);
     return true;
+  }
+
+  bool Next(Node* child) {
+    size_t start = 0, end = 0;
+    while (NextBounds(&start, &end)) {
+      if (ParseNode(tree_, form_, start, end_, child)) return true;
+    }
+    return false;
   }
 
  private:
@@ -103,33 +127,56 @@ char FoldAscii(char c) {
   return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
 }
 
-// Whether the node's key equals `name` (`nameLength` bytes), ignoring ASCII case.
-// A UTF-16 key is compared in its UTF-8 form.
-bool KeyMatches(ByteView tree, BlockForm form, const Node& node, const char* name,
-                size_t nameLength) {
-  ByteView key{tree.data + node.keyStart, node.keyLength};
+// Whether the key stored at `keyStart` (before `end`) equals `name`, ignoring
+// ASCII case: the comparison runs along the stored key and stops at the first
+// difference, so siblings with other keys cost a character or two each.
+bool KeyEqualsAt(ByteView tree, BlockForm form, size_t keyStart, size_t end, const char* name,
+                 size_t nameLength) {
   if (form == BlockForm::kNarrow) {
-    if (key.size != nameLength) return false;
+    if (!Fits(keyStart, nameLength + 1, end)) return false;
     for (size_t i = 0; i < nameLength; ++i) {
-      if (FoldAscii(static_cast<char>(key.data[i])) != FoldAscii(name[i])) return false;
+      if (FoldAscii(static_cast<char>(tree.data[keyStart + i])) != FoldAscii(name[i])) return false;
     }
-    return true;
+    return tree.data[keyStart + nameLength] == 0;
   }
+  ByteView units{tree.data + keyStart, (end - keyStart) & ~static_cast<size_t>(1)};
   size_t matched = 0, unit = 0;
-  while (unit < key.size / 2) {
-    char encoded[4];
-    size_t count = EncodeUtf8(NextCodePoint(key, &unit), encoded);
-    for (size_t i = 0; i < count; ++i, ++matched) {
-      if (matched >= nameLength || FoldAscii(encoded[i]) != FoldAscii(name[matched])) {
+  while (unit < units.size / 2) {
+    uint8_t low = units.data[2 * unit], high = units.data[2 * unit + 1];
+    if (high == 0 && low < 0x80) {  // ASCII, the usual case
+      if (low == 0) return matched == nameLength;
+      if (matched >= nameLength || FoldAscii(static_cast<char>(low)) != FoldAscii(name[matched])) {
         return false;
       }
+      ++matched;
+      ++unit;
+      continue;
+    }
+    char encoded[4];
+    size_t count = EncodeUtf8(NextCodePoint(units, &unit), encoded);
+    for (size_t i = 0; i < count; ++i, ++matched) {
+      if (matched >= nameLength || FoldAscii(encoded[i]) != FoldAscii(name[matched])) return false;
     }
   }
-  return matched == nameLength;
+  return false;  // no NUL before the node's end
+}
+
+// Finds the first child of `parent` whose key is `name`.
+bool FindChild(ByteView tree, BlockForm form, const Node& parent, const char* name,
+               size_t nameLength, Node* child) {
+  Children children(tree, form, parent);
+  size_t start = 0, end = 0;
+  while (children.NextBounds(&start, &end)) {
+    if (KeyEqualsAt(tree, form, start + HeaderSize(form), end, name, nameLength)) {
+      return ParseNode(tree, form, start, parent.end, child);
+    }
+  }
+  return false;
 }
 
 bool IsStringFileInfo(ByteView tree, BlockForm form, const Node& node) {
-  return KeyMatches(tree, form, node, kStringFileInfo, sizeof(kStringFileInfo) - 1);
+  return KeyEqualsAt(tree, form, node.keyStart, node.end, kStringFileInfo,
+                     sizeof(kStringFileInfo) - 1);
 }
 
 // Writes the narrow copy of a string node's value: UTF-16 becomes UTF-8, a
@@ -237,16 +284,8 @@ bool QueryVersionBlock(const uint8_t* block, const char* subBlock, const uint8_t
       continue;
     }
     size_t nameLength = std::strcspn(at, "\\");
-    Children children(tree, form, node);
     Node child;
-    bool found = false;
-    while (children.Next(&child)) {
-      if (KeyMatches(tree, form, child, at, nameLength)) {
-        found = true;
-        break;
-      }
-    }
-    if (!found) return false;
+    if (!FindChild(tree, form, node, at, nameLength, &child)) return false;
     if (depth == 0) underStrings = IsStringFileInfo(tree, form, child);
     node = child;
     ++depth;

@@ -12,7 +12,7 @@ bool ReadVersionResource(ByteSource& source, uint8_t* out, size_t* size, BlockFo
   // A 16-bit table rounds lengths up to its alignment, so the file may end
   // before the resource's stated end; the tree itself must be all there.
   size_t wanted = location.size < kMaxVersionResource ? location.size : kMaxVersionResource;
-  size_t got = source.ReadAt(location.offset, out, wanted);
+  size_t got = reader.Read(location.offset, out, wanted);
   uint16_t rootLength = 0;
   if (!ReadU16(ByteView{out, got}, 0, &rootLength) || got < rootLength) return false;
   *size = got;

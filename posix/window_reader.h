@@ -20,6 +20,10 @@ class WindowReader {
   // source holds fewer bytes there. The view lasts until the next call.
   [[nodiscard]] bool View(uint64_t offset, size_t length, ByteView* out);
 
+  // Copies up to `length` bytes at `offset` into `out`, from the window when
+  // it holds them all, and returns how many were copied.
+  size_t Read(uint64_t offset, void* out, size_t length);
+
   [[nodiscard]] bool U16(uint64_t offset, uint16_t* out);
   [[nodiscard]] bool U32(uint64_t offset, uint32_t* out);
 
