@@ -1,6 +1,8 @@
 // Byte sources: reads from memory and from regular files.
 #include "posix/byte_source.h"
 
+#include "posix/regular_file_note.h"
+
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -21,32 +23,29 @@ FileSource::~FileSource() {
 }
 
 bool FileSource::Open(const char* path) {
-  // O_NONBLOCK: opening a FIFO that nobody writes to must not wait for a
-  // writer. The file type is checked before anything is read.
+  // A path the enumeration has just seen as a regular file is opened without
+  // looking at its type again. Anything else is checked after opening, before
+  // a single byte is read. O_NONBLOCK: opening a FIFO that nobody writes to
+  // must not wait for a writer, and reading one must not wait either.
+  bool knownRegular = TakeRegularFileNote(path);
   int fd = open(path, O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
   if (fd < 0) return false;
   struct stat info;
-  if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || info.st_size < 0) {
+  if (!knownRegular && (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode))) {
     close(fd);
     return false;
   }
   fd_ = fd;
-  size_ = static_cast<uint64_t>(info.st_size);
   return true;
 }
 
 size_t FileSource::ReadAt(uint64_t offset, void* out, size_t length) {
-  if (fd_ < 0 || offset >= size_) return 0;
-  // Reads stop at the size the file had when opened, which saves a read
-  // call that would only find the end.
-  if (length > size_ - offset) length = static_cast<size_t>(size_ - offset);
-  size_t done = 0;
-  auto* bytes = static_cast<uint8_t*>(out);
-  while (done < length) {
-    ssize_t got = pread(fd_, bytes + done, length - done, static_cast<off_t>(offset + done));
+  if (fd_ < 0 || offset > static_cast<uint64_t>(INT64_MAX)) return 0;
+  // A regular file returns fewer bytes than asked only at its end, so one
+  // read call is enough; repeating it would only find the end again.
+  for (;;) {
+    ssize_t got = pread(fd_, out, length, static_cast<off_t>(offset));
     if (got < 0 && errno == EINTR) continue;
-    if (got <= 0) break;
-    done += static_cast<size_t>(got);
+    return got < 0 ? 0 : static_cast<size_t>(got);
   }
-  return done;
 }

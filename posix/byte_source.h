@@ -39,5 +39,4 @@ class FileSource final : public ByteSource {
 
  private:
   int fd_ = -1;
-  uint64_t size_ = 0;
 };

@@ -10,6 +10,7 @@
 
 #include "posix/name_match.h"
 #include "posix/native_path.h"
+#include "posix/regular_file_note.h"
 #include "posix/win_api.h"
 
 namespace {
@@ -30,22 +31,31 @@ bool HasDrive(const char* spec) {
   return ((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z')) && spec[1] == ':';
 }
 
+// What the enumeration knows of an entry's type.
+enum class EntryKind { kDirectory, kRegular, kOther, kUnknown };
+
+EntryKind KindOf(mode_t mode) {
+  if (S_ISDIR(mode)) return EntryKind::kDirectory;
+  return S_ISREG(mode) ? EntryKind::kRegular : EntryKind::kOther;
+}
+
 // Fills `found` for the entry `name` in `directoryPath`. Symbolic links are
 // followed; an entry that cannot be examined counts as a file.
-bool Describe(const char* directoryPath, const char* name, bool knownDirectory, bool knownFile,
+bool Describe(const char* directoryPath, const char* name, EntryKind kind,
               WIN32_FIND_DATAA* found) {
   size_t nameLength = std::strlen(name);
   if (nameLength >= sizeof(found->cFileName)) return false;
-  bool isDirectory = knownDirectory;
-  if (!knownDirectory && !knownFile) {
+  if (kind == EntryKind::kUnknown) {
     char path[PATH_MAX + NAME_MAX + 2];
     int written = std::snprintf(path, sizeof(path), "%s%s", directoryPath, name);
     struct stat info;
     if (written > 0 && static_cast<size_t>(written) < sizeof(path) && stat(path, &info) == 0) {
-      isDirectory = S_ISDIR(info.st_mode);
+      kind = KindOf(info.st_mode);
     }
   }
-  found->dwFileAttributes = isDirectory ? FILE_ATTRIBUTE_DIRECTORY : FILE_ATTRIBUTE_ARCHIVE;
+  if (kind == EntryKind::kRegular) NoteRegularFile(directoryPath, name);
+  found->dwFileAttributes =
+      kind == EntryKind::kDirectory ? FILE_ATTRIBUTE_DIRECTORY : FILE_ATTRIBUTE_ARCHIVE;
   found->nFileSizeHigh = 0;
   found->nFileSizeLow = 0;
   std::memcpy(found->cFileName, name, nameLength + 1);
@@ -55,11 +65,11 @@ bool Describe(const char* directoryPath, const char* name, bool knownDirectory, 
 bool NextMatch(FindState* state, WIN32_FIND_DATAA* found) {
   while (struct dirent* entry = readdir(state->directory)) {
     if (!MatchesName(state->pattern, entry->d_name)) continue;
-    bool knownDirectory = entry->d_type == DT_DIR;
-    bool knownFile = entry->d_type == DT_REG;
-    if (Describe(state->directoryPath, entry->d_name, knownDirectory, knownFile, found)) {
-      return true;
-    }
+    EntryKind kind = entry->d_type == DT_DIR   ? EntryKind::kDirectory
+                     : entry->d_type == DT_REG ? EntryKind::kRegular
+                     : entry->d_type == DT_LNK || entry->d_type == DT_UNKNOWN ? EntryKind::kUnknown
+                                                                              : EntryKind::kOther;
+    if (Describe(state->directoryPath, entry->d_name, kind, found)) return true;
   }
   return false;
 }
@@ -89,7 +99,8 @@ HANDLE WINAPI FindFirstFileA(const char* spec, WIN32_FIND_DATAA* found) {
     int written = std::snprintf(path, sizeof(path), "%s%s", state->directoryPath, name);
     struct stat info;
     if (written > 0 && static_cast<size_t>(written) < sizeof(path) && stat(path, &info) == 0 &&
-        !S_ISDIR(info.st_mode) && Describe(state->directoryPath, name, false, true, found)) {
+        !S_ISDIR(info.st_mode) &&
+        Describe(state->directoryPath, name, KindOf(info.st_mode), found)) {
       return state;
     }
   }

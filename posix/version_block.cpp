@@ -14,7 +14,8 @@ namespace {
 
 constexpr char kWideTag[4] = {'V', 'B', '3', '2'};
 constexpr char kNarrowTag[4] = {'V', 'B', '1', '6'};
-constexpr size_t kTagSize = 4;
+constexpr size_t kTagIdSize = 4;
+constexpr size_t kTagSize = 8;  // the form's id, then the layout's generation
 constexpr char kStringFileInfo[] = "StringFileInfo";
 constexpr uint16_t kTextType = 1;
 
@@ -140,6 +141,23 @@ bool KeyEqualsAt(ByteView tree, BlockForm form, size_t keyStart, size_t end, con
     return tree.data[keyStart + nameLength] == 0;
   }
   ByteView units{tree.data + keyStart, (end - keyStart) & ~static_cast<size_t>(1)};
+  bool asciiName = true;
+  for (size_t i = 0; i < nameLength && asciiName; ++i) {
+    asciiName = static_cast<unsigned char>(name[i]) < 0x80;
+  }
+  if (asciiName) {
+    // One unit a character: a key of another length is told apart by where
+    // its NUL is, before any character is compared.
+    uint16_t terminator = 1;
+    if (!ReadU16(units, 2 * nameLength, &terminator) || terminator != 0) return false;
+    for (size_t i = 0; i < nameLength; ++i) {
+      if (units.data[2 * i + 1] != 0 ||
+          FoldAscii(static_cast<char>(units.data[2 * i])) != FoldAscii(name[i])) {
+        return false;
+      }
+    }
+    return true;
+  }
   size_t matched = 0, unit = 0;
   while (unit < units.size / 2) {
     uint8_t low = units.data[2 * unit], high = units.data[2 * unit + 1];
@@ -227,6 +245,23 @@ void CopyStrings(ByteView tree, BlockForm form, const Node& root, uint8_t* copie
   }
 }
 
+// Counts layouts, so that a block laid out anew at the same address is told
+// apart from the one before it.
+uint32_t layoutGeneration = 0;
+
+// The lookups of one report all share the prefix "\StringFileInfo\<table>\":
+// the node that prefix reached last is kept, and lookups that share it start
+// there instead of at the root.
+struct TableCache {
+  const uint8_t* block = nullptr;
+  uint32_t generation = 0;
+  size_t prefixLength = 0;
+  char prefix[64] = {};
+  Node node;
+  bool underStrings = false;
+};
+TableCache tableCache;
+
 bool ParseRoot(ByteView resource, BlockForm form, Node* root) {
   uint16_t length = 0;
   if (!ReadU16(resource, 0, &length)) return false;
@@ -250,9 +285,16 @@ bool LayOutVersionBlock(ByteView resource, BlockForm form, uint8_t* block, size_
   if (needed == 0 || needed > blockSize) return false;
   uint16_t length = 0;
   if (!ReadU16(resource, 0, &length)) return false;
-  std::memset(block, 0, needed);
-  std::memcpy(block, resource.data, length < resource.size ? length : resource.size);
-  std::memcpy(block + AlignUp4(length), form == BlockForm::kWide ? kWideTag : kNarrowTag, kTagSize);
+  // Bytes the file lacks read as zero. The copy area is not cleared: every
+  // copy is written whole, with its NUL, before any lookup can reach it.
+  size_t copied = length < resource.size ? length : resource.size;
+  std::memcpy(block, resource.data, copied);
+  std::memset(block + copied, 0, AlignUp4(length) - copied);
+  uint8_t* tag = block + AlignUp4(length);
+  std::memcpy(tag, form == BlockForm::kWide ? kWideTag : kNarrowTag, kTagIdSize);
+  if (++layoutGeneration == 0) ++layoutGeneration;
+  for (size_t i = 0; i < 4; ++i)
+    tag[kTagIdSize + i] = static_cast<uint8_t>(layoutGeneration >> (8 * i));
   ByteView tree{block, length};
   Node root;
   if (!ParseNode(tree, form, 0, tree.size, &root)) return false;
@@ -266,19 +308,31 @@ bool QueryVersionBlock(const uint8_t* block, const char* subBlock, const uint8_t
   const size_t treeSize = static_cast<size_t>(block[0] | (block[1] << 8));
   const uint8_t* tag = block + AlignUp4(treeSize);
   BlockForm form;
-  if (std::memcmp(tag, kWideTag, kTagSize) == 0) {
+  if (std::memcmp(tag, kWideTag, kTagIdSize) == 0) {
     form = BlockForm::kWide;
-  } else if (std::memcmp(tag, kNarrowTag, kTagSize) == 0) {
+  } else if (std::memcmp(tag, kNarrowTag, kTagIdSize) == 0) {
     form = BlockForm::kNarrow;
   } else {
     return false;  // never laid out: a zero-filled block has no tag
   }
+  const uint32_t generation = static_cast<uint32_t>(tag[4]) | (static_cast<uint32_t>(tag[5]) << 8) |
+                              (static_cast<uint32_t>(tag[6]) << 16) |
+                              (static_cast<uint32_t>(tag[7]) << 24);
   ByteView tree{block, treeSize};
   Node node;
-  if (!ParseNode(tree, form, 0, tree.size, &node)) return false;
   size_t depth = 0;
   bool underStrings = false;
-  for (const char* at = subBlock; *at != '\0';) {
+  const char* at = subBlock;
+  if (tableCache.block == block && tableCache.generation == generation &&
+      std::strncmp(subBlock, tableCache.prefix, tableCache.prefixLength) == 0) {
+    node = tableCache.node;
+    depth = 2;
+    underStrings = tableCache.underStrings;
+    at += tableCache.prefixLength;
+  } else if (!ParseNode(tree, form, 0, tree.size, &node)) {
+    return false;
+  }
+  while (*at != '\0') {
     if (*at == '\\') {
       ++at;
       continue;
@@ -290,6 +344,15 @@ bool QueryVersionBlock(const uint8_t* block, const char* subBlock, const uint8_t
     node = child;
     ++depth;
     at += nameLength;
+    size_t prefixLength = static_cast<size_t>(at - subBlock) + 1;
+    if (depth == 2 && *at == '\\' && prefixLength < sizeof(tableCache.prefix)) {
+      tableCache.block = block;
+      tableCache.generation = generation;
+      std::memcpy(tableCache.prefix, subBlock, prefixLength);
+      tableCache.prefixLength = prefixLength;
+      tableCache.node = node;
+      tableCache.underStrings = underStrings;
+    }
   }
   if (underStrings && depth == 3) {
     const uint8_t* copy = block + CopyAreaStart(treeSize) + CopyOffset(node.valueStart);

@@ -3,8 +3,9 @@
 //
 // Layout of a block whose root node is W bytes long:
 //   [0, W)              the version resource as stored in the file
-//   [A, A + 4)          a tag naming the stored form, A = W rounded up to 4
-//   [A + 4, end)        narrow, NUL-terminated copies of the string values;
+//   [A, A + 8)          a tag naming the stored form and the layout's
+//                       generation, A = W rounded up to 4
+//   [A + 8, end)        narrow, NUL-terminated copies of the string values;
 //                       the value stored at offset v has its copy at v + v/2
 // The copies are made when the block is laid out, so lookups only read. The
 // v + v/2 placement gives every copy room for 1.5 bytes per stored byte (the

@@ -1,5 +1,6 @@
 // QueryStringField: the one place where a string field is looked up and printed.
 #include <cstdio>
+#include <cstring>
 
 #include "report/options.h"
 #include "report/report.h"
@@ -8,19 +9,32 @@
 #include "text/texts.h"
 #include "verinfo/version_api.h"
 
+namespace {
+
+// Writes `label` right-aligned in `width` bytes and ": ", as "%*s: " would.
+void PrintLabel(const char* label, size_t width) {
+  static const char kBlanks[] = "                      ";  // the widest label's width
+  size_t length = std::strlen(label);
+  if (length < width) std::fwrite(kBlanks, 1, width - length, stdout);
+  std::fwrite(label, 1, length, stdout);
+  std::fwrite(": ", 1, 2, stdout);
+}
+
+}  // namespace
+
 int QueryStringField(const char* key, int print) {
-  if (!FormatInto(queryPath, sizeof(queryPath), "%s%s", stringTablePrefix, key)) return 0;
+  if (!JoinInto(queryPath, sizeof(queryPath), stringTablePrefix, key)) return 0;
   void* value = nullptr;
   if (!VerQueryValueA(versionData, queryPath, &value, &valueLength)) return 0;
   fieldValue = static_cast<const char*>(value);
   if (!print) return 1;
 
   if (!optJapanese) {
-    std::printf("%16s: ", key);
+    PrintLabel(key, 16);
   } else {
     const char* label = text::JapaneseFieldLabel(key);
-    FormatInto(labelText, sizeof(labelText), "%s", label != nullptr ? label : key);
-    std::printf("%22s: ", labelText);
+    JoinInto(labelText, sizeof(labelText), label != nullptr ? label : key, "");
+    PrintLabel(labelText, 22);
   }
   // The platform may report success with a length of 0 and a pointer to bytes
   // it never wrote, or hand back a value without its NUL: print an empty value

@@ -4,6 +4,7 @@
 #include <cstdarg>
 #include <cstdio>
 #include <cstring>
+#include <initializer_list>
 
 namespace {
 bool FormatArgs(char* buffer, size_t size, const char* format, va_list args) {
@@ -23,6 +24,24 @@ bool FormatInto(char* buffer, size_t size, const char* format, ...) {
   bool fitted = FormatArgs(buffer, size, format, args);
   va_end(args);
   return fitted;
+}
+
+bool JoinInto(char* buffer, size_t size, const char* first, const char* second) {
+  if (size == 0) return false;
+  size_t used = 0;
+  for (const char* part : {first, second}) {
+    size_t length = std::strlen(part);
+    size_t room = size - 1 - used;
+    size_t taken = length < room ? length : room;
+    std::memcpy(buffer + used, part, taken);
+    used += taken;
+    if (taken < length) {
+      buffer[used] = '\0';
+      return false;
+    }
+  }
+  buffer[used] = '\0';
+  return true;
 }
 
 bool AppendInto(char* buffer, size_t size, const char* format, ...) {

@@ -13,5 +13,9 @@
 // the text did not fit and was cut.
 bool FormatInto(char* buffer, size_t size, const char* format, ...) KELO_PRINTF_FORMAT(3, 4);
 
+// Writes `first` followed by `second` into `buffer`, as "%s%s" would, without
+// parsing a format for it. Returns false when the text did not fit and was cut.
+bool JoinInto(char* buffer, size_t size, const char* first, const char* second);
+
 // Appends formatted text to the NUL-terminated text in `buffer`.
 bool AppendInto(char* buffer, size_t size, const char* format, ...) KELO_PRINTF_FORMAT(3, 4);
