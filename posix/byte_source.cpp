@@ -27,8 +27,9 @@ bool FileSource::Open(const char* path) {
   // looking at its type again. Anything else is checked after opening, before
   // a single byte is read. O_NONBLOCK: opening a FIFO that nobody writes to
   // must not wait for a writer, and reading one must not wait either.
-  bool knownRegular = TakeRegularFileNote(path);
-  int fd = open(path, O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+  int fd = -1;
+  bool knownRegular = TakeRegularFileNote(path, &fd);
+  if (fd < 0) fd = open(path, O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
   if (fd < 0) return false;
   struct stat info;
   if (!knownRegular && (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode))) {

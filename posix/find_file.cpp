@@ -2,7 +2,9 @@
 // taken literally ('\' and '/' both separate); the name part is matched
 // against each entry as the directory yields it, one at a time.
 #include <dirent.h>
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <climits>
 #include <cstdio>
@@ -41,10 +43,13 @@ EntryKind KindOf(mode_t mode) {
 
 // Fills `found` for the entry `name` in `directoryPath`. Symbolic links are
 // followed; an entry that cannot be examined counts as a file.
-bool Describe(const char* directoryPath, const char* name, EntryKind kind,
-              WIN32_FIND_DATAA* found) {
+bool Describe(const char* directoryPath, const char* name, EntryKind kind, WIN32_FIND_DATAA* found,
+              int fd = -1) {
   size_t nameLength = std::strlen(name);
-  if (nameLength >= sizeof(found->cFileName)) return false;
+  if (nameLength >= sizeof(found->cFileName)) {
+    if (fd >= 0) close(fd);
+    return false;
+  }
   if (kind == EntryKind::kUnknown) {
     char path[PATH_MAX + NAME_MAX + 2];
     int written = std::snprintf(path, sizeof(path), "%s%s", directoryPath, name);
@@ -53,7 +58,11 @@ bool Describe(const char* directoryPath, const char* name, EntryKind kind,
       kind = KindOf(info.st_mode);
     }
   }
-  if (kind == EntryKind::kRegular) NoteRegularFile(directoryPath, name);
+  if (kind == EntryKind::kRegular) {
+    NoteRegularFile(directoryPath, name, fd);
+  } else if (fd >= 0) {
+    close(fd);
+  }
   found->dwFileAttributes =
       kind == EntryKind::kDirectory ? FILE_ATTRIBUTE_DIRECTORY : FILE_ATTRIBUTE_ARCHIVE;
   found->nFileSizeHigh = 0;
@@ -93,15 +102,21 @@ HANDLE WINAPI FindFirstFileA(const char* spec, WIN32_FIND_DATAA* found) {
   std::memcpy(state->pattern, name, length - nameStart + 1);
 
   // A name without wildcards is looked up directly: the thousands of paths a
-  // shell expands then cost one lookup each, not a directory scan each.
+  // shell expands then cost one lookup each, not a directory scan each. It is
+  // opened to learn its type, and a regular file stays open for the version
+  // API, which reads it next.
   if (!HasWildcard(name)) {
     char path[PATH_MAX + NAME_MAX + 2];
     int written = std::snprintf(path, sizeof(path), "%s%s", state->directoryPath, name);
-    struct stat info;
-    if (written > 0 && static_cast<size_t>(written) < sizeof(path) && stat(path, &info) == 0 &&
-        !S_ISDIR(info.st_mode) &&
-        Describe(state->directoryPath, name, KindOf(info.st_mode), found)) {
-      return state;
+    if (written > 0 && static_cast<size_t>(written) < sizeof(path)) {
+      struct stat info;
+      int fd = open(path, O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+      bool examined = fd >= 0 ? fstat(fd, &info) == 0 : stat(path, &info) == 0;
+      if (examined && !S_ISDIR(info.st_mode)) {
+        if (Describe(state->directoryPath, name, KindOf(info.st_mode), found, fd)) return state;
+      } else if (fd >= 0) {
+        close(fd);
+      }
     }
   }
   state->directory = opendir(nameStart == 0 ? "." : state->directoryPath);
