@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "fixture/fixture_writer.h"
-#include "support/run_kelo.h"
+#include "support/golden.h"
 
 namespace {
 
@@ -23,21 +23,6 @@ const std::string kJaFileVersion =
 const std::string kNoVersion =
     "  \x83\x6F\x81\x5B\x83\x57\x83\x87\x83\x93\x8F\xEE\x95\xF1\x82\xAA\x91\xB6\x8D\xDD\x82\xB5"
     "\x82\xDC\x82\xB9\x82\xF1\n";  // バージョン情報が存在しません
-
-VersionInfo AllFields() {
-  return fixture::SimpleVersion({{"ProductName", "Kelo Suite"},
-                                 {"ProductVersion", "1.2"},
-                                 {"FileDescription", "Sample library"},
-                                 {"FileVersion", "1.2.3.4"},
-                                 {"LegalCopyright", "(C) 2026"},
-                                 {"CompanyName", "Example"},
-                                 {"OriginalFilename", "f.dll"},
-                                 {"InternalName", "f"},
-                                 {"Comments", "none"},
-                                 {"LegalTrademarks", "TM"},
-                                 {"PrivateBuild", "private"},
-                                 {"SpecialBuild", "special"}});
-}
 
 const char* const kDefaultLines =
     "     ProductName: Kelo Suite\n"
@@ -79,33 +64,10 @@ Image Resources(std::vector<fixture::Resource> resources) {
   return fixture::BuildPe(Format::kPe32, resources);
 }
 
-struct GoldenCase {
-  const char* name;
-  std::function<Image()> make;
-  std::vector<std::string> options;
-  std::string expected;  // what follows "<<f.dll>>\n"
-};
-
-void PrintTo(const GoldenCase& c, std::ostream* out) {
-  *out << c.name;
-}
-
 class GoldenTest : public testing::TestWithParam<GoldenCase> {};
 
 TEST_P(GoldenTest, PrintsExactly) {
-  const GoldenCase& c = GetParam();
-  TempDir dir;
-  fixture::WriteFile(dir / "f.dll", c.make().bytes);
-  std::vector<std::string> args = c.options;
-  args.push_back("f.dll");
-  RunResult run = RunKelo(args, dir.path());
-  EXPECT_EQ(run.status, 0);
-  EXPECT_EQ(run.err, "");
-  EXPECT_EQ(run.out, "<<f.dll>>\n" + c.expected);
-}
-
-std::string CaseName(const testing::TestParamInfo<GoldenCase>& info) {
-  return info.param.name;
+  ExpectGolden(GetParam());
 }
 
 const std::string kJaDefault =
@@ -128,22 +90,22 @@ const std::string kJaVerbose =
 INSTANTIATE_TEST_SUITE_P(
     FieldSets, GoldenTest,
     testing::Values(
-        GoldenCase{"Default", [] { return Pe(AllFields()); }, {}, kDefaultLines},
+        GoldenCase{"Default", [] { return Pe(fixture::EveryField()); }, {}, kDefaultLines},
         GoldenCase{"Verbose",
-                   [] { return Pe(AllFields()); },
+                   [] { return Pe(fixture::EveryField()); },
                    {"-v"},
                    std::string(kDefaultLines) + kVerboseLines},
         GoldenCase{"Quiet",
-                   [] { return Pe(AllFields()); },
+                   [] { return Pe(fixture::EveryField()); },
                    {"-q"},
                    "  ProductVersion: 1.2\n     FileVersion: 1.2.3.4\n"},
         GoldenCase{"QuietWinsOverVerbose",
-                   [] { return Pe(AllFields()); },
+                   [] { return Pe(fixture::EveryField()); },
                    {"-q", "-v"},
                    "  ProductVersion: 1.2\n     FileVersion: 1.2.3.4\n"},
         GoldenCase{"VerboseSkipsMissingKeys",
                    [] {
-                     VersionInfo info = AllFields();
+                     VersionInfo info = fixture::EveryField();
                      info.tables[0].strings.resize(10);  // without PrivateBuild, SpecialBuild
                      return Pe(info);
                    },
@@ -151,19 +113,22 @@ INSTANTIATE_TEST_SUITE_P(
                    std::string(kDefaultLines) +
                        "OriginalFilename: f.dll\n    InternalName: f\n        Comments: none\n"
                        " LegalTrademarks: TM\n"},
-        GoldenCase{"Japanese", [] { return Pe(AllFields()); }, {"-j"}, kJaDefault},
+        GoldenCase{"Japanese", [] { return Pe(fixture::EveryField()); }, {"-j"}, kJaDefault},
+        GoldenCase{"JapaneseVerbose",
+                   [] { return Pe(fixture::EveryField()); },
+                   {"-jv"},
+                   kJaDefault + kJaVerbose},
         GoldenCase{
-            "JapaneseVerbose", [] { return Pe(AllFields()); }, {"-jv"}, kJaDefault + kJaVerbose},
-        GoldenCase{"JapaneseToggledOff", [] { return Pe(AllFields()); }, {"-jj"}, kDefaultLines},
+            "JapaneseToggledOff", [] { return Pe(fixture::EveryField()); }, {"-jj"}, kDefaultLines},
         GoldenCase{"Pe32Plus",
-                   [] { return fixture::VersionImage(Format::kPe32Plus, AllFields()); },
+                   [] { return fixture::VersionImage(Format::kPe32Plus, fixture::EveryField()); },
                    {},
                    kDefaultLines},
         GoldenCase{"NoVersionResource",
                    [] { return fixture::PlainImage(Format::kPe32); },
                    {"-fv"},
                    kNoVersion}),
-    CaseName);
+    GoldenCaseName);
 
 INSTANTIATE_TEST_SUITE_P(
     TableChoice, GoldenTest,
@@ -226,7 +191,7 @@ INSTANTIATE_TEST_SUITE_P(
                    {},
                    "     FileVersion: row 5\n"},
         GoldenCase{"NoTableAtAll", [] { return Pe(Tables({}, {})); }, {"-v"}, ""}),
-    CaseName);
+    GoldenCaseName);
 
 INSTANTIATE_TEST_SUITE_P(
     Values, GoldenTest,
@@ -259,7 +224,7 @@ INSTANTIATE_TEST_SUITE_P(
                    },
                    {"-v"},
                    "     FileVersion: 1\n        Comments: " + std::string(3000, 'x') + "\n"}),
-    CaseName);
+    GoldenCaseName);
 
 // Which of several version resources is read.
 INSTANTIATE_TEST_SUITE_P(
@@ -301,6 +266,6 @@ INSTANTIATE_TEST_SUITE_P(
                                },
                                {"-q"},
                                "     FileVersion: japanese\n"}),
-    CaseName);
+    GoldenCaseName);
 
 }  // namespace

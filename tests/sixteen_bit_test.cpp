@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "fixture/fixture_writer.h"
+#include "support/golden.h"
 #include "support/run_kelo.h"
 
 namespace {
@@ -58,108 +59,86 @@ Image RasterFont() {
                            Raw(8, 2, Bytes(500, 0x33)), NarrowVersion(1, info)});
 }
 
-struct SixteenCase {
-  const char* name;
-  std::function<Image()> make;
-  std::vector<std::string> options;
-  std::string expected;  // after "<<f.bin>>\n"
-};
-
-void PrintTo(const SixteenCase& c, std::ostream* out) {
-  *out << c.name;
-}
-
-class SixteenBitTest : public testing::TestWithParam<SixteenCase> {};
+class SixteenBitTest : public testing::TestWithParam<GoldenCase> {};
 
 TEST_P(SixteenBitTest, PrintsExactly) {
-  const SixteenCase& c = GetParam();
-  TempDir dir;
-  fixture::WriteFile(dir / "f.bin", c.make().bytes);
-  std::vector<std::string> args = c.options;
-  args.push_back("f.bin");
-  RunResult run = RunKelo(args, dir.path());
-  EXPECT_EQ(run.status, 0);
-  EXPECT_EQ(run.out, "<<f.bin>>\n" + c.expected);
-}
-
-std::string CaseName(const testing::TestParamInfo<SixteenCase>& info) {
-  return info.param.name;
+  ExpectGolden(GetParam());
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Files, SixteenBitTest,
     testing::Values(
-        SixteenCase{"RasterFont",
-                    RasterFont,
-                    {"-f"},
-                    "  ProductVersion: 3.0.0.10\n     FileVersion: 3.0.0.10\n"
-                    "          FileOS: 16bit Windows\n        FileType: Font(Raster)\n"
-                    "     ProductName: Fixture Raster Fonts\n"
-                    " FileDescription: Sans Serif 8,10,12,14,18,24\n"
-                    "     FileVersion: 3.10\n     CompanyName: Fixture Fonts\n"},
-        SixteenCase{"DisplayDriver",
-                    [] {
-                      return fixture::VersionImage(Format::kNe,
-                                                   Fixed(0x00010001, 3, 4,
-                                                         {{"FileVersion", "3.10.0.103"},
-                                                          {"ProductName", "Fixture Display"}}));
-                    },
-                    {"-fq"},
-                    "  ProductVersion: 3.0.0.10\n     FileVersion: 3.0.0.10\n"
-                    "          FileOS: 16bit Windows on MS-DOS\n"
-                    "        FileType: Device Driver(Display)\n     FileVersion: 3.10.0.103\n"},
-        SixteenCase{"LargeAlignShift",
-                    [] {
-                      fixture::ImageOptions options;
-                      options.neAlignShift = 9;
-                      return fixture::VersionImage(Format::kNe,
-                                                   Fixed(1, 2, 0, {{"FileVersion", "9"}}), options);
-                    },
-                    {},
-                    "     FileVersion: 9\n"},
-        SixteenCase{"NameOneWins",
-                    [] {
-                      return fixture::BuildNe(
-                          {NarrowVersion(2, Fixed(1, 1, 0, {{"FileVersion", "two"}})),
-                           NarrowVersion(1, Fixed(1, 1, 0, {{"FileVersion", "one"}}))});
-                    },
-                    {},
-                    "     FileVersion: one\n"},
-        SixteenCase{"VirtualDevice",
-                    [] {
-                      return fixture::VersionImage(
-                          Format::kLe,
-                          Fixed(0x00010004, 5, 0x0000044A,
-                                {{"FileVersion", "4.00.950"}, {"CompanyName", "Fixture Devices"}}));
-                    },
-                    {"-f"},
-                    "  ProductVersion: 3.0.0.10\n     FileVersion: 3.0.0.10\n"
-                    "          FileOS: 32bit Windows on MS-DOS\n"
-                    "        FileType: Virtual Device Driver(0x0000044A)\n"
-                    "     FileVersion: 4.00.950\n     CompanyName: Fixture Devices\n"},
-        SixteenCase{"VirtualDeviceOffsetFromHeader",
-                    [] {
-                      fixture::ImageOptions options;
-                      options.leOffsetFromHeader = true;
-                      return fixture::VersionImage(
-                          Format::kLe, Fixed(4, 5, 1, {{"FileVersion", "4.1"}}), options);
-                    },
-                    {"-q"},
-                    "     FileVersion: 4.1\n"},
+        GoldenCase{"RasterFont",
+                   RasterFont,
+                   {"-f"},
+                   "  ProductVersion: 3.0.0.10\n     FileVersion: 3.0.0.10\n"
+                   "          FileOS: 16bit Windows\n        FileType: Font(Raster)\n"
+                   "     ProductName: Fixture Raster Fonts\n"
+                   " FileDescription: Sans Serif 8,10,12,14,18,24\n"
+                   "     FileVersion: 3.10\n     CompanyName: Fixture Fonts\n"},
+        GoldenCase{"DisplayDriver",
+                   [] {
+                     return fixture::VersionImage(Format::kNe,
+                                                  Fixed(0x00010001, 3, 4,
+                                                        {{"FileVersion", "3.10.0.103"},
+                                                         {"ProductName", "Fixture Display"}}));
+                   },
+                   {"-fq"},
+                   "  ProductVersion: 3.0.0.10\n     FileVersion: 3.0.0.10\n"
+                   "          FileOS: 16bit Windows on MS-DOS\n"
+                   "        FileType: Device Driver(Display)\n     FileVersion: 3.10.0.103\n"},
+        GoldenCase{"LargeAlignShift",
+                   [] {
+                     fixture::ImageOptions options;
+                     options.neAlignShift = 9;
+                     return fixture::VersionImage(Format::kNe,
+                                                  Fixed(1, 2, 0, {{"FileVersion", "9"}}), options);
+                   },
+                   {},
+                   "     FileVersion: 9\n"},
+        GoldenCase{"NameOneWins",
+                   [] {
+                     return fixture::BuildNe(
+                         {NarrowVersion(2, Fixed(1, 1, 0, {{"FileVersion", "two"}})),
+                          NarrowVersion(1, Fixed(1, 1, 0, {{"FileVersion", "one"}}))});
+                   },
+                   {},
+                   "     FileVersion: one\n"},
+        GoldenCase{"VirtualDevice",
+                   [] {
+                     return fixture::VersionImage(
+                         Format::kLe,
+                         Fixed(0x00010004, 5, 0x0000044A,
+                               {{"FileVersion", "4.00.950"}, {"CompanyName", "Fixture Devices"}}));
+                   },
+                   {"-f"},
+                   "  ProductVersion: 3.0.0.10\n     FileVersion: 3.0.0.10\n"
+                   "          FileOS: 32bit Windows on MS-DOS\n"
+                   "        FileType: Virtual Device Driver(0x0000044A)\n"
+                   "     FileVersion: 4.00.950\n     CompanyName: Fixture Devices\n"},
+        GoldenCase{"VirtualDeviceOffsetFromHeader",
+                   [] {
+                     fixture::ImageOptions options;
+                     options.leOffsetFromHeader = true;
+                     return fixture::VersionImage(
+                         Format::kLe, Fixed(4, 5, 1, {{"FileVersion", "4.1"}}), options);
+                   },
+                   {"-q"},
+                   "     FileVersion: 4.1\n"},
         // Two entries: the probe list runs; row 3 (041104E4) holds the table.
-        SixteenCase{"TwoTranslations",
-                    [] {
-                      VersionInfo info;
-                      info.tables = {{"040904E4", {{"FileVersion", "english"}}},
-                                     {"041104E4", {{"FileVersion", "japanese"}}}};
-                      info.translations = {fixture::Translation(0x0409, 0x04E4),
-                                           fixture::Translation(0x0411, 0x04E4)};
-                      return fixture::VersionImage(Format::kNe, info);
-                    },
-                    {"-q"},
-                    "     FileVersion: japanese\n"},
+        GoldenCase{"TwoTranslations",
+                   [] {
+                     VersionInfo info;
+                     info.tables = {{"040904E4", {{"FileVersion", "english"}}},
+                                    {"041104E4", {{"FileVersion", "japanese"}}}};
+                     info.translations = {fixture::Translation(0x0409, 0x04E4),
+                                          fixture::Translation(0x0411, 0x04E4)};
+                     return fixture::VersionImage(Format::kNe, info);
+                   },
+                   {"-q"},
+                   "     FileVersion: japanese\n"},
         // Code page 932 strings come out byte for byte, 0x5C second bytes included.
-        SixteenCase{
+        GoldenCase{
             "JapaneseTable",
             [] {
               VersionInfo info;
@@ -175,7 +154,7 @@ INSTANTIATE_TEST_SUITE_P(
             ": \x83\x5C\x83\x74\x83\x67\n"  // FileDescription
             "    \x83\x74\x83\x40\x83\x43\x83\x8B\x83\x6F\x81\x5B\x83\x57\x83\x87\x83\x93: 1.0\n"
             "                \x89\xEF\x8E\xD0\x96\xBC: \x8C\xA9\x96\x7B\x8D\x48\x8B\xC6\n"}),
-    CaseName);
+    GoldenCaseName);
 
 // Broken NE and LE tables: the no-version line, and nothing else.
 struct BrokenCase {
