@@ -11,6 +11,7 @@
 #include "posix/win_api.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  if (size == 0) return 0;
   const auto* nul = static_cast<const uint8_t*>(std::memchr(data, 0, size));
   if (nul == nullptr || nul + 1 >= data + size) return 0;
   std::string path(reinterpret_cast<const char*>(data), static_cast<size_t>(nul - data));

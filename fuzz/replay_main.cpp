@@ -19,7 +19,9 @@ int main(int argc, char** argv) {
       std::ifstream in(entry.path(), std::ios::binary);
       std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(in)),
                                  std::istreambuf_iterator<char>());
-      LLVMFuzzerTestOneInput(bytes.data(), bytes.size());
+      // As libFuzzer does, an empty input still comes with a valid pointer.
+      static const uint8_t kEmpty = 0;
+      LLVMFuzzerTestOneInput(bytes.empty() ? &kEmpty : bytes.data(), bytes.size());
       ++replayed;
     }
   }
