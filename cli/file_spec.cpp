@@ -35,7 +35,7 @@ bool NextReportable(HANDLE find, WIN32_FIND_DATAA* found) {
 
 int ProcessFileSpec(const char* spec) {
   SplitFileSpec(spec, IsDBCSLeadByte, drivePart, sizeof(drivePart), dirPart, sizeof(dirPart));
-  FormatInto(dirPrefix, sizeof(dirPrefix), "%s%s", drivePart, dirPart);
+  JoinInto(dirPrefix, sizeof(dirPrefix), drivePart, dirPart);
 
   WIN32_FIND_DATAA found;
   HANDLE find = FindFirstFileA(spec, &found);
@@ -46,7 +46,7 @@ int ProcessFileSpec(const char* spec) {
     return -1;
   }
   do {
-    FormatInto(fullPath, sizeof(fullPath), "%s%s", dirPrefix, found.cFileName);
+    JoinInto(fullPath, sizeof(fullPath), dirPrefix, found.cFileName);
     std::printf("<<%s>>\n", fullPath);
     if (ReportFile(fullPath) == kReportNoMemory) break;
   } while (NextReportable(find, &found));

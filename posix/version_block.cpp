@@ -131,8 +131,23 @@ char FoldAscii(char c) {
 // Whether the key stored at `keyStart` (before `end`) equals `name`, ignoring
 // ASCII case: the comparison runs along the stored key and stops at the first
 // difference, so siblings with other keys cost a character or two each.
-bool KeyEqualsAt(ByteView tree, BlockForm form, size_t keyStart, size_t end, const char* name,
-                 size_t nameLength) {
+// A path component being looked up; `ascii` is worked out once per component
+// rather than once per key it is compared with.
+struct Name {
+  const char* text;
+  size_t length;
+  bool ascii;
+};
+
+Name MakeName(const char* text, size_t length) {
+  bool ascii = true;
+  for (size_t i = 0; i < length && ascii; ++i) ascii = static_cast<unsigned char>(text[i]) < 0x80;
+  return Name{text, length, ascii};
+}
+
+bool KeyEqualsAt(ByteView tree, BlockForm form, size_t keyStart, size_t end, const Name& key) {
+  const char* name = key.text;
+  const size_t nameLength = key.length;
   if (form == BlockForm::kNarrow) {
     if (!Fits(keyStart, nameLength + 1, end)) return false;
     for (size_t i = 0; i < nameLength; ++i) {
@@ -141,11 +156,7 @@ bool KeyEqualsAt(ByteView tree, BlockForm form, size_t keyStart, size_t end, con
     return tree.data[keyStart + nameLength] == 0;
   }
   ByteView units{tree.data + keyStart, (end - keyStart) & ~static_cast<size_t>(1)};
-  bool asciiName = true;
-  for (size_t i = 0; i < nameLength && asciiName; ++i) {
-    asciiName = static_cast<unsigned char>(name[i]) < 0x80;
-  }
-  if (asciiName) {
+  if (key.ascii) {
     // One unit a character: a key of another length is told apart by where
     // its NUL is, before any character is compared.
     uint16_t terminator = 1;
@@ -180,12 +191,11 @@ bool KeyEqualsAt(ByteView tree, BlockForm form, size_t keyStart, size_t end, con
 }
 
 // Finds the first child of `parent` whose key is `name`.
-bool FindChild(ByteView tree, BlockForm form, const Node& parent, const char* name,
-               size_t nameLength, Node* child) {
+bool FindChild(ByteView tree, BlockForm form, const Node& parent, const Name& name, Node* child) {
   Children children(tree, form, parent);
   size_t start = 0, end = 0;
   while (children.NextBounds(&start, &end)) {
-    if (KeyEqualsAt(tree, form, start + HeaderSize(form), end, name, nameLength)) {
+    if (KeyEqualsAt(tree, form, start + HeaderSize(form), end, name)) {
       return ParseNode(tree, form, start, parent.end, child);
     }
   }
@@ -193,8 +203,8 @@ bool FindChild(ByteView tree, BlockForm form, const Node& parent, const char* na
 }
 
 bool IsStringFileInfo(ByteView tree, BlockForm form, const Node& node) {
-  return KeyEqualsAt(tree, form, node.keyStart, node.end, kStringFileInfo,
-                     sizeof(kStringFileInfo) - 1);
+  static const Name kKey = MakeName(kStringFileInfo, sizeof(kStringFileInfo) - 1);
+  return KeyEqualsAt(tree, form, node.keyStart, node.end, kKey);
 }
 
 // Writes the narrow copy of a string node's value: UTF-16 becomes UTF-8, a
@@ -215,6 +225,13 @@ void CopyStringValue(ByteView tree, BlockForm form, const Node& node, char* out,
     ByteView units{tree.data + node.valueStart, bytes & ~static_cast<size_t>(1)};
     size_t unit = 0;
     while (unit < units.size / 2) {
+      uint8_t low = units.data[2 * unit], high = units.data[2 * unit + 1];
+      if (high == 0 && low < 0x80) {  // ASCII, the usual case
+        if (low == 0 || used + 2 > room) break;
+        out[used++] = static_cast<char>(low);
+        ++unit;
+        continue;
+      }
       uint32_t codePoint = NextCodePoint(units, &unit);
       if (codePoint == 0) break;
       char encoded[4];
@@ -339,7 +356,7 @@ bool QueryVersionBlock(const uint8_t* block, const char* subBlock, const uint8_t
     }
     size_t nameLength = std::strcspn(at, "\\");
     Node child;
-    if (!FindChild(tree, form, node, at, nameLength, &child)) return false;
+    if (!FindChild(tree, form, node, MakeName(at, nameLength), &child)) return false;
     if (depth == 0) underStrings = IsStringFileInfo(tree, form, child);
     node = child;
     ++depth;
