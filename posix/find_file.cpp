@@ -106,9 +106,8 @@ HANDLE WINAPI FindFirstFileA(const char* spec, WIN32_FIND_DATAA* found) {
   // opened to learn its type, and a regular file stays open for the version
   // API, which reads it next.
   if (!HasWildcard(name)) {
-    char path[PATH_MAX + NAME_MAX + 2];
-    int written = std::snprintf(path, sizeof(path), "%s%s", state->directoryPath, name);
-    if (written > 0 && static_cast<size_t>(written) < sizeof(path)) {
+    char path[PATH_MAX];
+    if (ToNativePath(spec, length, path, sizeof(path))) {
       struct stat info;
       int fd = open(path, O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
       bool examined = fd >= 0 ? fstat(fd, &info) == 0 : stat(path, &info) == 0;
