@@ -34,10 +34,8 @@ void Drain(int outFd, int errFd, std::string* out, std::string* err) {
   }
 }
 
-}  // namespace
-
-RunResult RunKelo(const std::vector<std::string>& args, const std::string& cwd,
-                  const std::string& stdoutPath) {
+RunResult Run(const std::vector<std::string>& args, const std::string& cwd,
+              const std::string& stdoutPath, int id) {
   int outPipe[2] = {-1, -1}, errPipe[2];
   if ((stdoutPath.empty() && pipe(outPipe) != 0) || pipe(errPipe) != 0) {
     throw std::runtime_error("pipe");
@@ -50,6 +48,9 @@ RunResult RunKelo(const std::vector<std::string>& args, const std::string& cwd,
   argv.push_back(nullptr);
   pid_t child = fork();
   if (child == 0) {
+    if (id >= 0 && (setgid(static_cast<gid_t>(id)) != 0 || setuid(static_cast<uid_t>(id)) != 0)) {
+      _exit(124);
+    }
     if (chdir(cwd.c_str()) != 0) _exit(126);
     int devNull = open("/dev/null", O_RDONLY);
     dup2(devNull, 0);
@@ -72,6 +73,17 @@ RunResult RunKelo(const std::vector<std::string>& args, const std::string& cwd,
   waitpid(child, &status, 0);
   result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
   return result;
+}
+
+}  // namespace
+
+RunResult RunKelo(const std::vector<std::string>& args, const std::string& cwd,
+                  const std::string& stdoutPath) {
+  return Run(args, cwd, stdoutPath, -1);
+}
+
+RunResult RunKeloAs(unsigned id, const std::vector<std::string>& args, const std::string& cwd) {
+  return Run(args, cwd, "", static_cast<int>(id));
 }
 
 TempDir::TempDir() {

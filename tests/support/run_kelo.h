@@ -15,6 +15,9 @@ struct RunResult {
 RunResult RunKelo(const std::vector<std::string>& args, const std::string& cwd = ".",
                   const std::string& stdoutPath = "");
 
+// The same, run as the user and group `id` (the caller must be root).
+RunResult RunKeloAs(unsigned id, const std::vector<std::string>& args, const std::string& cwd);
+
 // A fresh temporary directory, removed with everything in it when destroyed.
 class TempDir {
  public:

@@ -50,6 +50,12 @@ cp932() { printf '%s' "$1" | iconv -f UTF-8 -t CP932; }
 
 mkdir -p "$work/fixtures" "$work/le"
 "$make_fixtures" "$work/fixtures" "$work/le"
+# kelo.exe reports its own version resource, through the platform's functions.
+cp "$root/build-windows/kelo.exe" "$work/fixtures/kelo.exe"
+[ "$exe" = "$root/build-windows/kelo.exe" ] || cp "$exe" "$work/fixtures/kelo-x64.exe"
+(cd "$work/fixtures" && kelo_exe -f kelo.exe) | sed 's/\r$//' >"$work/own"
+grep -q '^     ProductName: Kelo$' "$work/own" && grep -q '^        FileType: Application$' "$work/own" ||
+  fail "kelo.exe -f kelo.exe does not show its own version resource"
 
 # --- 1. Code page 932 -------------------------------------------------------
 export LANG=ja_JP.UTF-8
