@@ -27,7 +27,6 @@ class WindowReader {
   [[nodiscard]] bool U16(uint64_t offset, uint16_t* out);
   [[nodiscard]] bool U32(uint64_t offset, uint32_t* out);
 
-  ByteSource& source() { return source_; }
 
  private:
   ByteSource& source_;
