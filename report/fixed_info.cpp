@@ -32,12 +32,27 @@ const char* InLanguage(const text::TextPair& pair) {
   return optJapanese ? pair.japanese : pair.english;
 }
 
+size_t LabelWidth() {
+  return optJapanese ? 22 : 16;
+}
+
+// Starts a line in `lineBuffer` with the label right-aligned and ": ".
+void StartLine(char* lineBuffer, size_t size, const text::TextPair& label) {
+  lineBuffer[0] = '\0';
+  AppendAligned(lineBuffer, size, InLanguage(label), LabelWidth());
+  AppendText(lineBuffer, size, ": ");
+}
+
+// A version line: the four 16-bit halves of the two fields, in decimal.
 void PrintVersionLine(const text::TextPair& label, uint32_t most, uint32_t least) {
   char lineBuffer[128];
-  FormatInto(lineBuffer, sizeof(lineBuffer), optJapanese ? "%22s" : "%16s", InLanguage(label));
-  std::printf("%s: %u.%u.%u.%u\n", lineBuffer, static_cast<unsigned>(most >> 16),
-              static_cast<unsigned>(most & 0xFFFF), static_cast<unsigned>(least >> 16),
-              static_cast<unsigned>(least & 0xFFFF));
+  StartLine(lineBuffer, sizeof(lineBuffer), label);
+  const uint32_t parts[] = {most >> 16, most & 0xFFFF, least >> 16, least & 0xFFFF};
+  for (size_t i = 0; i < 4; ++i) {
+    if (i > 0) AppendText(lineBuffer, sizeof(lineBuffer), ".");
+    AppendDecimal(lineBuffer, sizeof(lineBuffer), parts[i]);
+  }
+  std::puts(lineBuffer);
 }
 
 const char* ValueText(const text::ValueText* table, size_t count, uint32_t value) {
@@ -61,17 +76,16 @@ void PrintFixedFileInfo() {
                    FieldAt(info, kFileVersionLS));
 
   char lineBuffer[128];
-  const char* labelFormat = optJapanese ? "%22s: " : "%16s: ";
   const char* os = ValueText(text::kFileOsTexts, text::kFileOsTextCount, FieldAt(info, kFileOS));
-  FormatInto(lineBuffer, sizeof(lineBuffer), labelFormat, InLanguage(text::kFileOsLabel));
-  AppendInto(lineBuffer, sizeof(lineBuffer), "%s", os != nullptr ? os : InLanguage(text::kUnknown));
-  std::printf("%s\n", lineBuffer);
+  StartLine(lineBuffer, sizeof(lineBuffer), text::kFileOsLabel);
+  AppendText(lineBuffer, sizeof(lineBuffer), os != nullptr ? os : InLanguage(text::kUnknown));
+  std::puts(lineBuffer);
 
   uint32_t type = FieldAt(info, kFileType);
   uint32_t subtype = FieldAt(info, kFileSubtype);
   const char* typeText = ValueText(text::kFileTypeTexts, text::kFileTypeTextCount, type);
-  FormatInto(lineBuffer, sizeof(lineBuffer), labelFormat, InLanguage(text::kFileTypeLabel));
-  AppendInto(lineBuffer, sizeof(lineBuffer), "%s",
+  StartLine(lineBuffer, sizeof(lineBuffer), text::kFileTypeLabel);
+  AppendText(lineBuffer, sizeof(lineBuffer),
              typeText != nullptr ? typeText : InLanguage(text::kUnknown));
   const char* subtypeText = nullptr;
   if (type == text::kDriverType) {
@@ -79,8 +93,10 @@ void PrintFixedFileInfo() {
   } else if (type == text::kFontType) {
     subtypeText = ValueText(text::kFontSubtypeTexts, text::kFontSubtypeTextCount, subtype);
   } else if (type == text::kVirtualDeviceType) {
-    AppendInto(lineBuffer, sizeof(lineBuffer), "(0x%08X)", static_cast<unsigned>(subtype));
+    AppendText(lineBuffer, sizeof(lineBuffer), "(0x");
+    AppendHex8(lineBuffer, sizeof(lineBuffer), subtype);
+    AppendText(lineBuffer, sizeof(lineBuffer), ")");
   }
-  if (subtypeText != nullptr) AppendInto(lineBuffer, sizeof(lineBuffer), "%s", subtypeText);
-  std::printf("%s\n", lineBuffer);
+  if (subtypeText != nullptr) AppendText(lineBuffer, sizeof(lineBuffer), subtypeText);
+  std::puts(lineBuffer);
 }

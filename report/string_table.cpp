@@ -31,7 +31,7 @@ const char* const kVerboseFields[] = {"OriginalFilename", "InternalName", "Comme
 constexpr unsigned int kOneEntry = 4;
 
 void UsePrefix(const char* prefix) {
-  FormatInto(stringTablePrefix, sizeof(stringTablePrefix), "%s", prefix);
+  JoinInto(stringTablePrefix, sizeof(stringTablePrefix), prefix, "");
 }
 
 }  // namespace

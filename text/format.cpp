@@ -44,12 +44,47 @@ bool JoinInto(char* buffer, size_t size, const char* first, const char* second) 
   return true;
 }
 
-bool AppendInto(char* buffer, size_t size, const char* format, ...) {
+namespace {
+bool AppendBytes(char* buffer, size_t size, const char* bytes, size_t length) {
   size_t used = strnlen(buffer, size);
   if (used >= size) return false;
-  va_list args;
-  va_start(args, format);
-  bool fitted = FormatArgs(buffer + used, size - used, format, args);
-  va_end(args);
-  return fitted;
+  size_t room = size - 1 - used;
+  size_t taken = length < room ? length : room;
+  std::memcpy(buffer + used, bytes, taken);
+  buffer[used + taken] = '\0';
+  return taken == length;
+}
+}  // namespace
+
+bool AppendAligned(char* buffer, size_t size, const char* text, size_t width) {
+  static const char kBlanks[] = "                                ";
+  size_t length = std::strlen(text);
+  bool fitted = true;
+  for (size_t pad = length < width ? width - length : 0; pad > 0;) {
+    size_t step = pad < sizeof(kBlanks) - 1 ? pad : sizeof(kBlanks) - 1;
+    fitted = AppendBytes(buffer, size, kBlanks, step) && fitted;
+    pad -= step;
+  }
+  return AppendBytes(buffer, size, text, length) && fitted;
+}
+
+bool AppendText(char* buffer, size_t size, const char* text) {
+  return AppendBytes(buffer, size, text, std::strlen(text));
+}
+
+bool AppendDecimal(char* buffer, size_t size, uint32_t value) {
+  char digits[10];
+  size_t count = 0;
+  do {
+    digits[sizeof(digits) - 1 - count++] = static_cast<char>('0' + value % 10);
+    value /= 10;
+  } while (value != 0);
+  return AppendBytes(buffer, size, digits + sizeof(digits) - count, count);
+}
+
+bool AppendHex8(char* buffer, size_t size, uint32_t value) {
+  static const char kDigits[] = "0123456789ABCDEF";
+  char digits[8];
+  for (size_t i = 0; i < 8; ++i) digits[i] = kDigits[(value >> (28 - 4 * i)) & 0xF];
+  return AppendBytes(buffer, size, digits, sizeof(digits));
 }

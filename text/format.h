@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 
 #if defined(__GNUC__)
 #define KELO_PRINTF_FORMAT(fmt, args) __attribute__((format(printf, fmt, args)))
@@ -17,5 +18,18 @@ bool FormatInto(char* buffer, size_t size, const char* format, ...) KELO_PRINTF_
 // parsing a format for it. Returns false when the text did not fit and was cut.
 bool JoinInto(char* buffer, size_t size, const char* first, const char* second);
 
-// Appends formatted text to the NUL-terminated text in `buffer`.
-bool AppendInto(char* buffer, size_t size, const char* format, ...) KELO_PRINTF_FORMAT(3, 4);
+// The appends below each do what one printf conversion would, without
+// parsing a format: the report runs them thousands of times. Each returns
+// false when the text did not fit and was cut.
+
+// Appends `text` right-aligned in `width` bytes, as "%*s" would.
+bool AppendAligned(char* buffer, size_t size, const char* text, size_t width);
+
+// Appends `text`, as "%s" would.
+bool AppendText(char* buffer, size_t size, const char* text);
+
+// Appends `value` in decimal, as "%u" would.
+bool AppendDecimal(char* buffer, size_t size, uint32_t value);
+
+// Appends `value` as eight upper-case hexadecimal digits, as "%08X" would.
+bool AppendHex8(char* buffer, size_t size, uint32_t value);
