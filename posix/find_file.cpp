@@ -23,6 +23,25 @@ struct FindState {
   char pattern[PATH_MAX];
 };
 
+// One enumeration is kept for reuse once closed, so that the thousands of
+// specifications a shell expands do not allocate one each.
+FindState* spareState = nullptr;
+
+FindState* NewState() {
+  FindState* state = spareState != nullptr ? spareState : new FindState;
+  spareState = nullptr;
+  state->directory = nullptr;
+  return state;
+}
+
+void ReleaseState(FindState* state) {
+  if (spareState == nullptr) {
+    spareState = state;
+  } else {
+    delete state;
+  }
+}
+
 bool IsSeparator(char c) {
   return c == '/' || c == '\\';
 }
@@ -94,9 +113,9 @@ HANDLE WINAPI FindFirstFileA(const char* spec, WIN32_FIND_DATAA* found) {
   if (*name == '\0' || nameStart >= PATH_MAX || length - nameStart >= PATH_MAX) {
     return INVALID_HANDLE_VALUE;
   }
-  auto* state = new FindState;
+  FindState* state = NewState();
   if (!ToNativePath(spec, nameStart, state->directoryPath, sizeof(state->directoryPath))) {
-    delete state;
+    ReleaseState(state);
     return INVALID_HANDLE_VALUE;
   }
   std::memcpy(state->pattern, name, length - nameStart + 1);
@@ -136,6 +155,6 @@ BOOL WINAPI FindClose(HANDLE find) {
   if (find == nullptr || find == INVALID_HANDLE_VALUE) return FALSE;
   auto* state = static_cast<FindState*>(find);
   if (state->directory != nullptr) closedir(state->directory);
-  delete state;
+  ReleaseState(state);
   return TRUE;
 }
