@@ -128,6 +128,11 @@ TEST_F(CliTest, WildcardsAndSeparators) {
   EXPECT_EQ(SortedReports(Run({"*.dll"}).out),
             (std::vector<std::string>{Report("x.dll", "x"), Report("y.dll", "y")}));
   EXPECT_EQ(Run({"sub\\.."}).out, "  sub\\.." + kNotFound);
+  // Linux has no hidden attribute: a dot file is an entry like any other.
+  fixture::WriteFile(dir_ / "sub/.hidden.dll", Library("h"));
+  EXPECT_EQ(
+      SortedReports(Run({"sub/*.dll"}).out),
+      (std::vector<std::string>{Report("sub/.hidden.dll", "h"), Report("sub/Kernel.dll", "k")}));
 }
 
 TEST_F(CliTest, PathsLongerThanTheWindowsLimit) {
