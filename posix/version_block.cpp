@@ -6,6 +6,7 @@
 // counted from the start of the block, which is 4-byte aligned.
 #include "posix/version_block.h"
 
+#include <cstdint>
 #include <cstring>
 
 #include "posix/utf16.h"
@@ -52,7 +53,10 @@ struct Node {
 // Parses the node at `start`, which must lie before `limit`. False for a node
 // too short to hold its own header and key: every walk stops there, so each
 // step moves forward.
-bool ParseNode(ByteView tree, BlockForm form, size_t start, size_t limit, Node* node) {
+constexpr size_t kUnknownKeyLength = SIZE_MAX;
+
+bool ParseNode(ByteView tree, BlockForm form, size_t start, size_t limit, Node* node,
+               size_t keyLength = kUnknownKeyLength) {
   const bool wide = form == BlockForm::kWide;
   const size_t headerSize = wide ? 6 : 4;
   const size_t unit = wide ? 2 : 1;
@@ -64,10 +68,12 @@ bool ParseNode(ByteView tree, BlockForm form, size_t start, size_t limit, Node* 
   node->start = start;
   node->end = Fits(start, length, limit) ? start + length : limit;
   node->keyStart = start + headerSize;
-  // The key ends at its NUL, which must lie inside the node.
-  size_t at = node->keyStart;
+  // The key ends at its NUL, which must lie inside the node. A caller that
+  // has just compared the key knows where; the NUL is still checked there.
   const uint8_t* data = tree.data;
   const size_t last = node->end >= unit ? node->end - unit : 0;
+  size_t at = node->keyStart;
+  if (keyLength != kUnknownKeyLength && last >= at && keyLength <= last - at) at += keyLength;
   while (at <= last && (data[at] != 0 || (wide && data[at + 1] != 0))) at += unit;
   if (at > last || node->end < unit) return false;  // a key without its NUL
   node->keyLength = at - node->keyStart;
@@ -196,7 +202,8 @@ bool FindChild(ByteView tree, BlockForm form, const Node& parent, const Name& na
   size_t start = 0, end = 0;
   while (children.NextBounds(&start, &end)) {
     if (KeyEqualsAt(tree, form, start + HeaderSize(form), end, name)) {
-      return ParseNode(tree, form, start, parent.end, child);
+      size_t keyLength = name.ascii ? name.length * UnitSize(form) : kUnknownKeyLength;
+      return ParseNode(tree, form, start, parent.end, child, keyLength);
     }
   }
   return false;
