@@ -11,13 +11,20 @@
 
 namespace {
 
-// Writes `label` right-aligned in `width` bytes and ": ", as "%*s: " would.
+// Writes `label` right-aligned in `width` bytes and ": ", as "%*s: " would,
+// in one write to the stream.
 void PrintLabel(const char* label, size_t width) {
-  static const char kBlanks[] = "                      ";  // the widest label's width
+  char start[64];
   size_t length = std::strlen(label);
-  if (length < width) std::fwrite(kBlanks, 1, width - length, stdout);
-  std::fwrite(label, 1, length, stdout);
-  std::fwrite(": ", 1, 2, stdout);
+  size_t pad = length < width ? width - length : 0;
+  if (pad + length + 2 > sizeof(start)) {
+    std::printf("%*s: ", static_cast<int>(width), label);
+    return;
+  }
+  std::memset(start, ' ', pad);
+  std::memcpy(start + pad, label, length);
+  std::memcpy(start + pad + length, ": ", 2);
+  std::fwrite(start, 1, pad + length + 2, stdout);
 }
 
 }  // namespace
