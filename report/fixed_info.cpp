@@ -47,11 +47,7 @@ void StartLine(char* lineBuffer, size_t size, const text::TextPair& label) {
 void PrintVersionLine(const text::TextPair& label, uint32_t most, uint32_t least) {
   char lineBuffer[128];
   StartLine(lineBuffer, sizeof(lineBuffer), label);
-  const uint32_t parts[] = {most >> 16, most & 0xFFFF, least >> 16, least & 0xFFFF};
-  for (size_t i = 0; i < 4; ++i) {
-    if (i > 0) AppendText(lineBuffer, sizeof(lineBuffer), ".");
-    AppendDecimal(lineBuffer, sizeof(lineBuffer), parts[i]);
-  }
+  AppendVersion(lineBuffer, sizeof(lineBuffer), most, least);
   std::puts(lineBuffer);
 }
 

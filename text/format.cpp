@@ -72,14 +72,22 @@ bool AppendText(char* buffer, size_t size, const char* text) {
   return AppendBytes(buffer, size, text, std::strlen(text));
 }
 
-bool AppendDecimal(char* buffer, size_t size, uint32_t value) {
-  char digits[10];
-  size_t count = 0;
-  do {
-    digits[sizeof(digits) - 1 - count++] = static_cast<char>('0' + value % 10);
-    value /= 10;
-  } while (value != 0);
-  return AppendBytes(buffer, size, digits + sizeof(digits) - count, count);
+bool AppendVersion(char* buffer, size_t size, uint32_t most, uint32_t least) {
+  const uint32_t parts[] = {most >> 16, most & 0xFFFF, least >> 16, least & 0xFFFF};
+  char text[24];  // four numbers of at most five digits, three dots
+  size_t used = 0;
+  for (size_t i = 0; i < 4; ++i) {
+    if (i > 0) text[used++] = '.';
+    char digits[5];
+    size_t count = 0;
+    uint32_t value = parts[i];
+    do {
+      digits[count++] = static_cast<char>('0' + value % 10);
+      value /= 10;
+    } while (value != 0);
+    while (count > 0) text[used++] = digits[--count];
+  }
+  return AppendBytes(buffer, size, text, used);
 }
 
 bool AppendHex8(char* buffer, size_t size, uint32_t value) {

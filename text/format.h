@@ -28,8 +28,9 @@ bool AppendAligned(char* buffer, size_t size, const char* text, size_t width);
 // Appends `text`, as "%s" would.
 bool AppendText(char* buffer, size_t size, const char* text);
 
-// Appends `value` in decimal, as "%u" would.
-bool AppendDecimal(char* buffer, size_t size, uint32_t value);
+// Appends the 16-bit halves of `most` and `least` as four decimal numbers
+// joined by dots, as "%u.%u.%u.%u" would.
+bool AppendVersion(char* buffer, size_t size, uint32_t most, uint32_t least);
 
 // Appends `value` as eight upper-case hexadecimal digits, as "%08X" would.
 bool AppendHex8(char* buffer, size_t size, uint32_t value);
