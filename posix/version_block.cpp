@@ -286,29 +286,29 @@ struct TableCache {
 };
 TableCache tableCache;
 
-bool ParseRoot(ByteView resource, BlockForm form, Node* root) {
-  uint16_t length = 0;
-  if (!ReadU16(resource, 0, &length)) return false;
+// The length the root node claims, when `resource` starts with a usable root.
+bool RootLength(ByteView resource, BlockForm form, uint16_t* length) {
+  if (!ReadU16(resource, 0, length)) return false;
   // The tree is what the root claims; bytes the file lacks read as zero.
-  ByteView claimed{resource.data, length < resource.size ? length : resource.size};
-  return ParseNode(claimed, form, 0, claimed.size, root);
+  ByteView claimed{resource.data, *length < resource.size ? *length : resource.size};
+  Node root;
+  return ParseNode(claimed, form, 0, claimed.size, &root);
+}
+
+size_t BlockSizeFor(uint16_t rootLength) {
+  return CopyAreaStart(rootLength) + CopyAreaSize(rootLength);
 }
 
 }  // namespace
 
 size_t VersionBlockSize(ByteView resource, BlockForm form) {
-  Node root;
-  if (!ParseRoot(resource, form, &root)) return 0;
   uint16_t length = 0;
-  if (!ReadU16(resource, 0, &length)) return 0;
-  return CopyAreaStart(length) + CopyAreaSize(length);
+  return RootLength(resource, form, &length) ? BlockSizeFor(length) : 0;
 }
 
 bool LayOutVersionBlock(ByteView resource, BlockForm form, uint8_t* block, size_t blockSize) {
-  size_t needed = VersionBlockSize(resource, form);
-  if (needed == 0 || needed > blockSize) return false;
   uint16_t length = 0;
-  if (!ReadU16(resource, 0, &length)) return false;
+  if (!RootLength(resource, form, &length) || BlockSizeFor(length) > blockSize) return false;
   // Bytes the file lacks read as zero. The copy area is not cleared: every
   // copy is written whole, with its NUL, before any lookup can reach it.
   size_t copied = length < resource.size ? length : resource.size;

@@ -4,7 +4,6 @@
 #include <cstdarg>
 #include <cstdio>
 #include <cstring>
-#include <initializer_list>
 
 namespace {
 bool FormatArgs(char* buffer, size_t size, const char* format, va_list args) {
@@ -15,6 +14,18 @@ bool FormatArgs(char* buffer, size_t size, const char* format, va_list args) {
     return false;
   }
   return static_cast<size_t>(written) < size;
+}
+
+// Appends `length` bytes to the NUL-terminated text in `buffer`, cutting them
+// to fit; false when cut.
+bool AppendBytes(char* buffer, size_t size, const char* bytes, size_t length) {
+  size_t used = strnlen(buffer, size);
+  if (used >= size) return false;
+  size_t room = size - 1 - used;
+  size_t taken = length < room ? length : room;
+  std::memcpy(buffer + used, bytes, taken);
+  buffer[used + taken] = '\0';
+  return taken == length;
 }
 }  // namespace
 
@@ -28,33 +39,10 @@ bool FormatInto(char* buffer, size_t size, const char* format, ...) {
 
 bool JoinInto(char* buffer, size_t size, const char* first, const char* second) {
   if (size == 0) return false;
-  size_t used = 0;
-  for (const char* part : {first, second}) {
-    size_t length = std::strlen(part);
-    size_t room = size - 1 - used;
-    size_t taken = length < room ? length : room;
-    std::memcpy(buffer + used, part, taken);
-    used += taken;
-    if (taken < length) {
-      buffer[used] = '\0';
-      return false;
-    }
-  }
-  buffer[used] = '\0';
-  return true;
+  buffer[0] = '\0';
+  bool fitted = AppendText(buffer, size, first);
+  return AppendText(buffer, size, second) && fitted;
 }
-
-namespace {
-bool AppendBytes(char* buffer, size_t size, const char* bytes, size_t length) {
-  size_t used = strnlen(buffer, size);
-  if (used >= size) return false;
-  size_t room = size - 1 - used;
-  size_t taken = length < room ? length : room;
-  std::memcpy(buffer + used, bytes, taken);
-  buffer[used + taken] = '\0';
-  return taken == length;
-}
-}  // namespace
 
 bool AppendAligned(char* buffer, size_t size, const char* text, size_t width) {
   static const char kBlanks[] = "                                ";
