@@ -16,16 +16,22 @@ bool FormatArgs(char* buffer, size_t size, const char* format, va_list args) {
   return static_cast<size_t>(written) < size;
 }
 
-// Appends `length` bytes to the NUL-terminated text in `buffer`, cutting them
-// to fit; false when cut.
+// Writes `length` bytes at `*used` in `buffer` (`size` bytes, `*used` below
+// it), cutting them to fit, NUL-terminates, and advances `*used`. False when
+// cut.
+bool PutBytes(char* buffer, size_t size, size_t* used, const char* bytes, size_t length) {
+  size_t room = size - 1 - *used;
+  size_t taken = length < room ? length : room;
+  std::memcpy(buffer + *used, bytes, taken);
+  *used += taken;
+  buffer[*used] = '\0';
+  return taken == length;
+}
+
+// Appends `length` bytes to the NUL-terminated text in `buffer`.
 bool AppendBytes(char* buffer, size_t size, const char* bytes, size_t length) {
   size_t used = strnlen(buffer, size);
-  if (used >= size) return false;
-  size_t room = size - 1 - used;
-  size_t taken = length < room ? length : room;
-  std::memcpy(buffer + used, bytes, taken);
-  buffer[used + taken] = '\0';
-  return taken == length;
+  return used < size && PutBytes(buffer, size, &used, bytes, length);
 }
 }  // namespace
 
@@ -39,9 +45,9 @@ bool FormatInto(char* buffer, size_t size, const char* format, ...) {
 
 bool JoinInto(char* buffer, size_t size, const char* first, const char* second) {
   if (size == 0) return false;
-  buffer[0] = '\0';
-  bool fitted = AppendText(buffer, size, first);
-  return AppendText(buffer, size, second) && fitted;
+  size_t used = 0;
+  bool fitted = PutBytes(buffer, size, &used, first, std::strlen(first));
+  return PutBytes(buffer, size, &used, second, std::strlen(second)) && fitted;
 }
 
 bool AppendAligned(char* buffer, size_t size, const char* text, size_t width) {
